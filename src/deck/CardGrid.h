@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Columns.h"
+
+#include <QList>
+#include "platform/Rgb.h"
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+// Told of every change so that a view can follow; the grid itself knows nothing of views.
+class CardGridObserver {
+public:
+    virtual ~CardGridObserver() = default;
+    virtual void cellChanged(qint32 col, qint32 row) = 0;  // text or colour of one cell
+    virtual void rowsChanged() = 0;                        // row count, row order or row hidden flags
+    virtual void columnsChanged() = 0;                     // column hidden flags
+};
+
+// The card grid: 19 text columns, row 0 the headers, card rows from 1; per-cell fore colours, per-row
+// and per-column hidden flags, a stable multi-key sort, a block selection and an active cell.
+class CardGrid {
+public:
+    struct SortKey {
+        qint32 col = colNo;
+        bool descending = false;
+    };
+    struct Block {
+        qint32 col1 = 0, row1 = 0, col2 = 0, row2 = 0;  // all 0: nothing selected
+    };
+
+    CardGrid();
+    ~CardGrid();
+    CardGrid(const CardGrid&) = delete;
+    CardGrid& operator=(const CardGrid&) = delete;
+
+    qint32 rowCount() const { return qint32(rows_.size()); }
+    // New rows are empty and shown; rows that stay keep their cells and hidden flags.
+    void setRowCount(qint32 count);
+
+    // Row 0 answers the header; a cell never written answers "".
+    QString cellText(qint32 col, qint32 row) const;
+    // The same text without a copy, valid until the grid next changes.
+    QStringView cellView(qint32 col, qint32 row) const;
+    void setCellText(qint32 col, qint32 row, const QString& text);
+
+    // Fast fill: text must lie inside storage, which the grid keeps alive while any cell uses it.
+    void setCellShared(qint32 col, qint32 row, QStringView text, const std::shared_ptr<const QString>& storage);
+
+    Rgb foreColor(qint32 col, qint32 row) const;  // black unless set
+    void setForeColor(qint32 col, qint32 row, Rgb color);
+
+    bool rowHidden(qint32 row) const;
+    void setRowHidden(qint32 row, bool hidden);
+    bool columnHidden(qint32 col) const;
+    void setColumnHidden(qint32 col, bool hidden);
+    double columnWidth(qint32 col) const;  // in characters
+
+    // Sorts rows 1..rowCount by up to four keys (more are ignored); stable; hidden flags move along.
+    // colDeck and colSide compare as integers; other columns: empty, then numbers by value, then text.
+    void sort(const QList<SortKey>& keys);
+
+    void clearSelection();
+    void selectBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2);
+    Block selection() const { return selection_; }
+    qint32 activeCol() const { return activeCol_; }
+    qint32 activeRow() const { return activeRow_; }
+    void setActiveCell(qint32 col, qint32 row);
+
+    void setObserver(CardGridObserver* observer) { observer_ = observer; }
+
+    static bool validColumn(qint32 col) { return col >= 1 && col <= kColumnCount; }
+    bool validRow(qint32 row) const { return row >= 1 && row <= rowCount(); }
+
+private:
+    struct Row {
+        std::array<QString, kColumnCount> cells;
+        std::array<Rgb, kColumnCount> colors;
+        bool hidden = false;
+        Row();
+    };
+    struct Storage {
+        std::shared_ptr<const QString> text;
+        qsizetype users = 0;
+    };
+
+    void release(const QString& cell);
+    QString& cellRef(qint32 col, qint32 row);
+
+    std::vector<Row> rows_;
+    std::array<QString, kColumnCount> headers_;
+    std::array<bool, kColumnCount> columnHidden_{};
+    std::vector<Storage> storages_;
+    Block selection_;
+    qint32 activeCol_ = 1;
+    qint32 activeRow_ = 1;
+    CardGridObserver* observer_ = nullptr;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+class ProfileIndex;
+
+// The profile-file reader and writer through which every catalogue and image-map access goes,
+// with the registry and machine-name members of the same object.
+//
+// The file is parsed once per object, on the first read, and every key is answered from that index
+// until the object is released, IniFileName changes, or the object writes.
+class clsWindowsAPI {
+public:
+    clsWindowsAPI();
+    ~clsWindowsAPI();
+    clsWindowsAPI(const clsWindowsAPI&) = delete;
+    clsWindowsAPI& operator=(const clsWindowsAPI&) = delete;
+
+    QString IniFileName() const { return iniFileName_; }
+    void setIniFileName(const QString& vData);
+    QString AppName() const { return appName_; }
+    void setAppName(const QString& vData) { appName_ = vData; }
+    QString KeyName() const { return keyName_; }
+    void setKeyName(const QString& vData) { keyName_ = vData; }
+    QString Default() const { return default_; }
+    void setDefault(const QString& vData) { default_ = vData; }
+    QString SubKey() const { return subKey_; }
+    void setSubKey(const QString& vData) { subKey_ = vData; }
+
+    // Blank section or key arguments fall back to AppName and KeyName; a missing file, section or
+    // key, and an empty value, answer Default; values are cut at 4095 CP932 bytes.
+    QString GetInitValue(const QString& istrKeyName, const QString& istrAppName);
+    // Changes only the key's line (or adds it, or adds the section at the end) and replaces the file
+    // atomically; true on success.
+    bool SetInitValue(const QString& istrKeyName, const QString& istrValue, const QString& istrAppName);
+
+    // The registry, kept in a profile file of the user's own (see the implementation).
+    QString GetRegStrValue(const QString& istrValueName, const QString& istrSubKey, qint32 ilngRootKey);
+    bool SetRegStrValue(const QString& istrValueName, const QString& istrValue, const QString& istrSubKey,
+                        qint32 ilngRootKey);
+    QString ComputerName() const;
+
+    // The fast path of bulk readers: GetInitValue's answer for explicit, non-blank names, as a view
+    // into storage() that stays valid as long as the caller holds storage(). An empty view stands
+    // for Default (which bulk readers leave empty).
+    QStringView valueView(QStringView key, QStringView section);
+    std::shared_ptr<const QString> storage();
+
+private:
+    const ProfileIndex& index();
+
+    QString iniFileName_;
+    QString appName_;
+    QString keyName_;
+    QString default_;
+    QString subKey_;
+    std::shared_ptr<ProfileIndex> index_;
+};
