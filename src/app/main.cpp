@@ -1,7 +1,10 @@
+#include "mdlMain.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tessarin"));
+    return mdlMain::Main(app);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The open and save dialogs of deck files. Filters come in the "description|pattern;pattern|…"
+// form the deck routines use and are turned into Qt name filters here.
+namespace DeckFileDialog {
+
+QStringList nameFilters(const QString& filter);  // "デッキファイル(*.txt,*.deck)|*.txt;*.deck" -> "デッキファイル(*.txt,*.deck) (*.txt *.deck)"
+QString open(QWidget* parent, const QString& filter);  // "" when cancelled
+// Adds the selected filter's extension to a name typed without one; asks before replacing a file.
+QString save(QWidget* parent, const QString& filter);
+
+}  // namespace DeckFileDialog

@@ -1,0 +1,312 @@
+#include "frmTessarin.h"
+
+#include "CardGridView.h"
+#include "MainWindowText.h"
+
+#include "catalogue/CardListLoader.h"
+#include "deck/CountEditing.h"
+#include "platform/AppInfo.h"
+#include "platform/RuntimeError.h"
+#include "platform/modFuncRim.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 kClientWidth = 13185;
+constexpr qint32 kClientHeight = 7575;
+constexpr qint32 kFullWidth = 6000;
+constexpr qint32 kSideWidth = 1980;
+constexpr qint32 kOptionWidth = 4140;
+
+const QColor kBackground(192, 192, 224);
+
+QFont fixedFont() { return QFont(u"ＭＳ ゴシック"_s, 9); }
+QFont proportionalFont() { return QFont(u"ＭＳ Ｐゴシック"_s, 9); }
+
+}  // namespace
+
+frmTessarin::frmTessarin(QWidget* parent)
+    : QWidget(parent), ui_(*this), twips_(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInchX() : 96.0)
+{
+    setObjectName(u"frmTessarin"_s);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::CustomizeWindowHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(twips_.toPx(kClientWidth), twips_.toPx(kClientHeight));
+    createControls();
+}
+
+frmTessarin::~frmTessarin() = default;
+
+void frmTessarin::place(QWidget* w, qint32 left, qint32 top, qint32 width, qint32 height)
+{
+    w->setGeometry(twips_.toPx(left), twips_.toPx(top), twips_.toPx(width), twips_.toPx(height));
+}
+
+void frmTessarin::createControls()
+{
+    fpsCardList_ = new CardGridView(state_.fpsCardList, this);
+    place(fpsCardList_, 5760, 1200, 7425, 6375);
+    connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
+
+    auto button = [this](QPushButton*& b, const char16_t* name, const QString& caption, qint32 l, qint32 t, qint32 w,
+                         qint32 h) {
+        b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromUtf16(name));
+        b->setFont(proportionalFont());
+        place(b, l, t, w, h);
+    };
+    button(cmdSerch_, u"cmdSerch", u"表示絞り込み"_s, 5760, 0, 1852, 495);
+    button(cmdOpen_, u"cmdOpen", u"デッキを開く"_s, 7605, 0, 1852, 495);
+    button(cmdSave_, u"cmdSave", u"デッキを保存"_s, 9465, 0, 1852, 495);
+    button(cmdClose_, u"cmdClose", u"終了"_s, 11310, 0, 1852, 495);
+    button(cmdReset_, u"cmdReset", MainWindowText::resetCaption(), 11595, 840, 1335, 375);
+    button(cmdSideReset_, u"cmdSideReset", MainWindowText::resetCaption(), 13620, 840, 1335, 375);
+    cmdSideReset_->hide();
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
+    connect(cmdReset_, &QPushButton::clicked, this, [this] { handle([this] { cmdReset_Click(); }); });
+    connect(cmdSideReset_, &QPushButton::clicked, this, [this] { handle([this] { cmdSideReset_Click(); }); });
+    connect(cmdOpen_, &QPushButton::clicked, this, [this] { handle([this] { cmdOpen_Click(); }); });
+    connect(cmdSave_, &QPushButton::clicked, this, [this] { handle([this] { cmdSave_Click(); }); });
+
+    auto check = [this](QCheckBox*& c, const char16_t* name, const QString& caption, qint32 l, qint32 t, qint32 w,
+                        qint32 h) {
+        c = new QCheckBox(caption, this);
+        c->setObjectName(QString::fromUtf16(name));
+        c->setFont(proportionalFont());
+        place(c, l, t, w, h);
+    };
+    check(chkFull_, u"chkFull", u"色々な項目を表示"_s, 5880, 560, 2055, 225);
+    check(chkSide_, u"chkSide", u"サイドボード"_s, 8040, 560, 1575, 255);
+    check(chkOption_, u"chkOption", u"戦術と絵師も表示"_s, 9600, 560, 2055, 225);
+    chkOption_->hide();
+    connect(chkFull_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkFull_Click(on); }); });
+    connect(chkSide_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkSide_Click(on); }); });
+    connect(chkOption_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkOption_Click(on); }); });
+
+    auto caption = [this](const char16_t* name, const QString& text, qint32 l, qint32 t, qint32 w) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QString::fromUtf16(name));
+        label->setFont(proportionalFont());
+        place(label, l, t, w, 255);
+        return label;
+    };
+    caption(u"lblCharacterSumTitle", u"キャラクター："_s, 5640, 885, 1320);
+    caption(u"lblSpellSumTitile", u"スペル："_s, 7440, 885, 840);
+    caption(u"lblCommandSumTitle", u"コマンド："_s, 8760, 885, 960);
+    caption(u"lblSumTitle", u"合計："_s, 10320, 885, 600);
+    lblSideTitle_ = caption(u"lblSideTitle", u"：サイド枚数"_s, 13620, 570, 1335);
+    lblSideTitle_->hide();
+    lblMessage_ = caption(u"lblMessage", MainWindowText::sortHint(), 13080, 960, 3495);
+    lblMessage_->hide();
+
+    auto count = [this](QLabel*& label, const char16_t* name, qint32 l, qint32 t, qint32 w) {
+        label = new QLabel(u"0"_s, this);
+        label->setObjectName(QString::fromUtf16(name));
+        label->setFont(fixedFont());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setAutoFillBackground(true);
+        place(label, l, t, w, 300);
+    };
+    count(lblCharacterSum_, u"lblCharacterSum", 6960, 855, 465);
+    count(lblSpellSum_, u"lblSpellSum", 8280, 855, 465);
+    count(lblCommandSum_, u"lblCommandSum", 9720, 855, 465);
+    count(lblSum_, u"lblSum", 10920, 855, 600);
+    count(lblSide_, u"lblSide", 13096, 540, 465);
+    count(lblSideSum_, u"lblSideSum", 12960, 855, 645);
+    lblSide_->hide();
+    lblSideSum_->hide();
+    showTotals();
+}
+
+bool frmTessarin::Form_Load()
+{
+    modFuncRim::fsubRemoveCloseMenu(this);
+    setWindowTitle(AppInfo::plainWindowTitle());
+    baseWidth_ = outerWidthTwips();
+    widthMargin_ = baseWidth_ - twips_.fromPx(fpsCardList_->width());
+    heightMargin_ = outerHeightTwips() - twips_.fromPx(fpsCardList_->height());
+    measured_ = true;
+    if (flngLoadCardList(state_, ui_, true) != 0)
+        return false;
+    return true;
+}
+
+// Runs an event handler: a run-time error that reaches it is reported and the program goes on.
+template <typename F>
+void frmTessarin::handle(F&& body)
+{
+    try {
+        body();
+    } catch (const RuntimeError& e) {
+        ui_.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    }
+}
+
+qint32 frmTessarin::outerWidthTwips() const { return twips_.fromPx(frameGeometry().width()); }
+qint32 frmTessarin::outerHeightTwips() const { return twips_.fromPx(frameGeometry().height()); }
+
+qint32 frmTessarin::screenWidthTwips() const
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? twips_.fromPx(s->geometry().width()) : outerWidthTwips();
+}
+
+void frmTessarin::flngControlEnabled(bool ibolEnabled)
+{
+    for (QWidget* w : {static_cast<QWidget*>(cmdOpen_), static_cast<QWidget*>(cmdSave_),
+                       static_cast<QWidget*>(cmdClose_), static_cast<QWidget*>(cmdReset_),
+                       static_cast<QWidget*>(cmdSideReset_), static_cast<QWidget*>(fpsCardList_)})
+        w->setEnabled(ibolEnabled);
+}
+
+void frmTessarin::setSearchEnabled(bool enabled) { cmdSerch_->setEnabled(enabled); }
+
+void frmTessarin::showTotals()
+{
+    const Totals& t = state_.totals;
+    const std::pair<QLabel*, TotalLabel> labels[] = {
+        {lblSum_, TotalLabel::lblSum},           {lblSideSum_, TotalLabel::lblSideSum},
+        {lblSide_, TotalLabel::lblSide},         {lblCharacterSum_, TotalLabel::lblCharacterSum},
+        {lblSpellSum_, TotalLabel::lblSpellSum}, {lblCommandSum_, TotalLabel::lblCommandSum},
+    };
+    for (const auto& [label, which] : labels) {
+        label->setText(t.caption(which));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, QColor::fromRgb(t.background(which)));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(pal);
+    }
+}
+
+qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide)
+{
+    try {
+        qint32 extra = 0;
+        if (chkFull_->isChecked())
+            modFuncRim::fsubAddLong(extra, kFullWidth);
+        if (chkSide_->isChecked())
+            modFuncRim::fsubAddLong(extra, kSideWidth);
+        if (chkOption_->isChecked())
+            modFuncRim::fsubAddLong(extra, kOptionWidth);
+        qint32 wanted = baseWidth_;
+        modFuncRim::fsubAddLong(wanted, extra);
+        const qint32 outer = modFuncRim::plngTopValue(ui_, wanted, screenWidthTwips());
+        const int frameExtra = frameGeometry().width() - width();
+        resize(std::max(twips_.toPx(outer) - frameExtra, 1), height());
+        const qint32 left = modFuncRim::plngUnderValue(ui_, screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
+        move(twips_.toPx(left), y());
+        ui_.processEvents();
+
+        CardGrid& grid = state_.fpsCardList;
+        switch (std::abs(ilngDiff)) {
+        case kFullWidth:
+            for (qint32 c = colNode; c <= colClass; ++c)
+                grid.setColumnHidden(c, ibolHide);
+            chkOption_->setVisible(!ibolHide);
+            if (ibolHide) {
+                chkOption_->setChecked(false);
+                grid.setColumnHidden(colSkill, true);
+                grid.setColumnHidden(colIllustration, true);
+            }
+            lblMessage_->setVisible(!ibolHide);
+            break;
+        case kSideWidth:
+            lblMessage_->move(lblMessage_->x() + twips_.toPx(ilngDiff), lblMessage_->y());
+            for (QWidget* w : {static_cast<QWidget*>(cmdSideReset_), static_cast<QWidget*>(lblSideSum_),
+                               static_cast<QWidget*>(lblSide_), static_cast<QWidget*>(lblSideTitle_)})
+                w->setVisible(!ibolHide);
+            for (qint32 c : {colSide, colSideDown, colSideUp})
+                grid.setColumnHidden(c, ibolHide);
+            break;
+        case kOptionWidth:
+            grid.setColumnHidden(colSkill, ibolHide);
+            grid.setColumnHidden(colIllustration, ibolHide);
+            break;
+        default:
+            break;
+        }
+        Form_Resize();
+    } catch (const RuntimeError& e) {
+        ui_.messageBox(e.description(), u"flngDiffSize"_s, MsgIcon::None, MsgButtons::Ok);
+    }
+    return 0;
+}
+
+void frmTessarin::chkFull_Click(bool checked) { flngDiffSize(checked ? kFullWidth : -kFullWidth, !checked); }
+void frmTessarin::chkSide_Click(bool checked) { flngDiffSize(checked ? kSideWidth : -kSideWidth, !checked); }
+void frmTessarin::chkOption_Click(bool checked) { flngDiffSize(checked ? kOptionWidth : -kOptionWidth, !checked); }
+
+void frmTessarin::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmTessarin::Form_Resize()
+{
+    if (!measured_ || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const qint32 gridWidth = std::max(outerWidthTwips() - widthMargin_, baseWidth_ - widthMargin_);
+    const qint32 gridHeight = std::max(outerHeightTwips() - heightMargin_, 0);
+    fpsCardList_->resize(twips_.toPx(gridWidth), twips_.toPx(gridHeight));
+}
+
+void frmTessarin::cmdClose_Click()
+{
+    if (ui_.messageBox(MainWindowText::closeQuestion(), MainWindowText::closeTitle(), MsgIcon::Information,
+                       MsgButtons::OkCancel) == MsgResult::Ok)
+        Form_Unload();
+}
+
+void frmTessarin::Form_Unload()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isWindow())
+            w->close();
+    close();
+    QCoreApplication::processEvents();
+    QCoreApplication::quit();
+}
+
+void frmTessarin::cmdReset_Click()
+{
+    cmdReset_->setText(MainWindowText::resettingCaption());
+    flngLoadCardList(state_, ui_, true);
+    cmdReset_->setText(MainWindowText::resetCaption());
+}
+
+void frmTessarin::cmdSideReset_Click()
+{
+    cmdSideReset_->setText(MainWindowText::resettingCaption());
+    fsubSideReset(state_.fpsCardList, state_.totals, ui_);
+    showTotals();
+    cmdSideReset_->setText(MainWindowText::resetCaption());
+}
+
+void frmTessarin::fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown)
+{
+    handle([&] {
+        ::fpsCardList_ButtonClicked(state_.fpsCardList, state_.totals, state_.limits, Col, Row, ButtonDown);
+        showTotals();
+    });
+}
+
+void frmTessarin::cmdOpen_Click() {}
+void frmTessarin::cmdSave_Click() {}
+qint32 frmTessarin::plngOpenFile(QString&) { return 0; }

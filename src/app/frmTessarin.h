@@ -1,0 +1,81 @@
+#pragma once
+
+#include "MainWindowUi.h"
+#include "Twips.h"
+
+#include "catalogue/EditorState.h"
+
+#include <QWidget>
+
+class CardGridView;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The main window: the card grid, the command buttons, the view options and the totals.
+class frmTessarin : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTessarin(QWidget* parent = nullptr);
+    ~frmTessarin() override;
+
+    // The loading steps: answers false when the first catalogue load failed (the program then ends).
+    bool Form_Load();
+
+    qint32 plngOpenFile(QString& istrFileName);
+
+    void flngControlEnabled(bool ibolEnabled);
+    void setSearchEnabled(bool enabled);
+    void showTotals();
+    qint32 flngDiffSize(qint32 ilngDiff, bool ibolHide);
+
+    EditorState& state() { return state_; }
+    Ui& ui() { return ui_; }
+    CardGridView* grid() const { return fpsCardList_; }
+    const Twips& twips() const { return twips_; }
+
+    // Layout measures recorded while loading, in twips.
+    qint32 baseWidth() const { return baseWidth_; }
+    qint32 widthMargin() const { return widthMargin_; }
+    qint32 heightMargin() const { return heightMargin_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Resize();
+    void Form_Unload();
+    void cmdClose_Click();
+    void cmdReset_Click();
+    void cmdSideReset_Click();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void chkFull_Click(bool checked);
+    void chkSide_Click(bool checked);
+    void chkOption_Click(bool checked);
+    void fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown);
+    template <typename F>
+    void handle(F&& body);
+
+    qint32 outerWidthTwips() const;
+    qint32 outerHeightTwips() const;
+    qint32 screenWidthTwips() const;
+    void place(QWidget* w, qint32 left, qint32 top, qint32 width, qint32 height);
+
+    EditorState state_;
+    MainWindowUi ui_;
+    Twips twips_;
+    qint32 baseWidth_ = 0;
+    qint32 widthMargin_ = 0;
+    qint32 heightMargin_ = 0;
+    bool measured_ = false;
+
+    CardGridView* fpsCardList_ = nullptr;
+    QPushButton *cmdSerch_ = nullptr, *cmdOpen_ = nullptr, *cmdSave_ = nullptr, *cmdClose_ = nullptr;
+    QPushButton *cmdReset_ = nullptr, *cmdSideReset_ = nullptr;
+    QCheckBox *chkFull_ = nullptr, *chkSide_ = nullptr, *chkOption_ = nullptr;
+    QLabel *lblSum_ = nullptr, *lblSideSum_ = nullptr, *lblSide_ = nullptr;
+    QLabel *lblCharacterSum_ = nullptr, *lblSpellSum_ = nullptr, *lblCommandSum_ = nullptr;
+    QLabel *lblSideTitle_ = nullptr, *lblMessage_ = nullptr;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QtGlobal>
+
+struct EditorState;
+class Ui;
+
+// Reads the whole catalogue into the grid: one row per card, every count 0, every total reset, the
+// limits and the card total taken over. The full load also shows the wait window and collects the
+// search dialog's maxima and item lists. Answers 0 when the load completed, -1 when it failed.
+qint32 flngLoadCardList(EditorState& state, Ui& ui, bool ibolFullLoad);

@@ -1,0 +1,30 @@
+#include "CatalogueText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace CatalogueText {
+
+QString missingFileMessage(const QString& programFolder)
+{
+    return u"カードリストファイルが見つかりません。\r\n"_s + programFolder +
+           u"/card/cardlist.iniが存在するか確認して下さい。"_s;
+}
+
+QString missingFileTitle() { return u"エラー"_s; }
+
+QString progressText(qint32 card, qint32 total)
+{
+    return u"カードリストを読み込んでいます。\r\nしばらくお待ち下さい...("_s + QString::number(card) + u'/' +
+           QString::number(total) + u')';
+}
+
+QString totalOutOfRangeDescription()
+{
+    return u"カードリストの Total の値が範囲外です。(0～"_s + QString::number(kMaxCardTotal) + u")"_s;
+}
+
+QString regularCardNumber(qint32 i) { return u"%1"_s.arg(i, 3, 10, QChar(u'0')); }
+
+QString promoCardNumber(qint32 k) { return u"P%1"_s.arg(k, 2, 10, QChar(u'0')); }
+
+}  // namespace CatalogueText

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "deck/CardGrid.h"
+#include "deck/Limits.h"
+#include "deck/Totals.h"
+
+#include <QStringList>
+
+// What catalogue loading hands the search dialog: the largest selectable values and the three
+// item lists (in the order first found; the dialog shows them sorted).
+struct SearchSetup {
+    qint32 pNumberMax = 0;
+    qint32 pGlazeMax = 0;
+    qint32 pNodeMax = 0;
+    qint32 pCostMax = 0;
+    qint32 pUpkeepMax = 0;
+    qint32 pAttackMax = 0;
+    qint32 pToughnessMax = 0;
+    QStringList lstSpell;
+    QStringList lstClass;
+    QStringList lstSkill;
+};
+
+// Everything the main window's routines work on: the grid holds all deck state, the totals only
+// follow it, the limits and the card total come from the last catalogue load.
+struct EditorState {
+    CardGrid fpsCardList;
+    Totals totals;
+    Limits limits;
+    qint32 mlngCardTotal = 0;
+    SearchSetup serch;
+};
