@@ -1,0 +1,132 @@
+#include "ProfileIndex.h"
+
+#include "Cp932.h"
+#include "ProfileSyntax.h"
+
+#include <QFile>
+
+using namespace ProfileSyntax;
+
+namespace {
+
+std::shared_ptr<const QString> readDecoded(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return std::make_shared<const QString>();
+    const QByteArray bytes = file.readAll();
+    return std::make_shared<const QString>(Cp932::decode(bytes));
+}
+
+}  // namespace
+
+ProfileIndex::ProfileIndex(const QString& path) : text_(readDecoded(path)) { indexSections(); }
+
+void ProfileIndex::indexSections()
+{
+    const QStringView text(*text_);
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
+
+    // Headers are rare among the lines: jump from "[" to "[" and keep those that open a line.
+    qsizetype pos = 0;
+    while ((pos = text.indexOf(u'[', pos)) >= 0) {
+        qsizetype lineStart = pos;
+        while (lineStart > 0 && isBlank(p[lineStart - 1]))
+            --lineStart;
+        if (lineStart > 0 && !isLineEnd(p[lineStart - 1])) {
+            ++pos;
+            continue;
+        }
+        const LineSpan span = lineAt(text, pos);
+        const Line line = classify(text.sliced(pos, span.end - pos));
+        if (!sections_.empty())
+            sections_.back().bodyEnd = lineStart;
+        sections_.push_back({line.name, span.next, n, nameHash(line.name)});
+        if (span.next == n)
+            break;
+        pos = span.next;
+    }
+
+    size_t capacity = 16;
+    while (capacity < sections_.size() * 2)
+        capacity *= 2;
+    slots_.assign(capacity, -1);
+    const size_t mask = capacity - 1;
+    for (qint32 s = 0; s < qint32(sections_.size()); ++s) {
+        const Section& sec = sections_[s];
+        for (size_t i = sec.hash & mask;; i = (i + 1) & mask) {
+            const qint32 other = slots_[i];
+            if (other < 0) {
+                slots_[i] = s;
+                break;
+            }
+            // The first of duplicate sections wins; a later one's keys are not merged.
+            if (sections_[other].hash == sec.hash && sameName(sections_[other].name, sec.name))
+                break;
+        }
+    }
+}
+
+qint32 ProfileIndex::findSection(QStringView name) const
+{
+    const size_t hash = nameHash(name);
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const qint32 s = slots_[i];
+        if (s < 0)
+            return -1;
+        if (sections_[s].hash == hash && sameName(sections_[s].name, name))
+            return s;
+    }
+}
+
+ProfileIndex::ParsedSection& ProfileIndex::parsed(qint32 section) const
+{
+    ParsedSection* oldest = &cache_[0];
+    for (ParsedSection& entry : cache_) {
+        if (entry.section == section) {
+            entry.lastUse = ++clock_;
+            return entry;
+        }
+        if (entry.lastUse < oldest->lastUse)
+            oldest = &entry;
+    }
+    oldest->section = section;
+    oldest->next = sections_[section].bodyBegin;
+    oldest->keys.clear();  // keeps the capacity for the next section
+    oldest->lastUse = ++clock_;
+    return *oldest;
+}
+
+std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = findSection(sectionName);
+    if (s < 0)
+        return std::nullopt;
+
+    ParsedSection& entry = parsed(s);
+    for (const Key& k : entry.keys)
+        if (sameName(k.name, keyName))
+            return k.value;
+
+    // Parse on only until the key turns up: the first of duplicate keys is the first one met.
+    const QStringView text(*text_);
+    const qsizetype bodyEnd = sections_[s].bodyEnd;
+    while (entry.next < bodyEnd) {
+        const LineSpan span = lineAt(text, entry.next);
+        const qsizetype lineEnd = std::min(span.end, bodyEnd);
+        const Line line = classify(text.sliced(entry.next, lineEnd - entry.next));
+        entry.next = std::min(span.next, bodyEnd);
+        if (line.kind != Line::Key)
+            continue;
+        entry.keys.push_back({line.name, line.value});
+        if (sameName(line.name, keyName))
+            return line.value;
+    }
+    return std::nullopt;
+}

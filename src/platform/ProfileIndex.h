@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// One profile file read, decoded and indexed once. Section headers are found in one pass; the
+// key lines of a section are parsed only when a key of it is first asked for, and only as far as
+// needed, so a reader asking for a few keys per section never walks the rest of the file.
+// Names and values are views into the decoded text, which storage() shares.
+class ProfileIndex {
+public:
+    // A missing or unreadable file gives an empty index.
+    explicit ProfileIndex(const QString& path);
+    ProfileIndex(const ProfileIndex&) = delete;
+    ProfileIndex& operator=(const ProfileIndex&) = delete;
+
+    std::shared_ptr<const QString> storage() const { return text_; }
+
+    // The trimmed value of the first key named key in the first section named section (both
+    // arguments trimmed of blanks, compared without regard to ASCII case); nullopt when the
+    // section or key is missing or a name is empty. Not cut to any length.
+    std::optional<QStringView> find(QStringView section, QStringView key) const;
+
+private:
+    struct Section {
+        QStringView name;
+        qsizetype bodyBegin;
+        qsizetype bodyEnd;
+        size_t hash;
+    };
+    struct Key {
+        QStringView name;
+        QStringView value;
+    };
+    // Keys of one section parsed so far, up to next (bodyEnd once complete).
+    struct ParsedSection {
+        qint32 section = -1;
+        qsizetype next = 0;
+        std::vector<Key> keys;
+        quint64 lastUse = 0;
+    };
+
+    void indexSections();
+    qint32 findSection(QStringView name) const;
+    ParsedSection& parsed(qint32 section) const;
+
+    std::shared_ptr<const QString> text_;
+    std::vector<Section> sections_;
+    std::vector<qint32> slots_;  // open addressing into sections_, -1 = free
+    // A reader asks for the keys of one section at a time; a few entries cover readers that
+    // alternate between sections without re-parsing either.
+    mutable std::array<ParsedSection, 4> cache_;
+    mutable quint64 clock_ = 0;
+};
