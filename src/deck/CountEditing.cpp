@@ -55,7 +55,7 @@ void colourLimit(Totals& totals, TotalLabel label, qint32 limit)
     totals.setBackground(label, DeckColours::limitColour(totals.value(label), limit));
 }
 
-}  // namespace
+} // namespace
 
 bool fpsCardList_ButtonClicked(CardGrid& grid, Totals& totals, const Limits& limits, qint32 Col, qint32 Row,
                                qint16 ButtonDown)

@@ -19,6 +19,9 @@ constexpr Rgb limitColour(qint32 value, qint32 limit)
     return value == limit ? kAtLimit : kAboveLimit;
 }
 
-constexpr Rgb countColour(qint32 value) { return value == 0 ? kCountZero : kCountNonZero; }
+constexpr Rgb countColour(qint32 value)
+{
+    return value == 0 ? kCountZero : kCountNonZero;
+}
 
-}  // namespace DeckColours
+} // namespace DeckColours

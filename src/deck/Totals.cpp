@@ -8,7 +8,10 @@
 
 using namespace Qt::StringLiterals;
 
-Totals::Totals() { resetForLoad(); }
+Totals::Totals()
+{
+    resetForLoad();
+}
 
 qint32 Totals::value(TotalLabel label) const
 {
@@ -28,7 +31,7 @@ void Totals::add(TotalLabel label, qint32 delta)
     const double v = NumericText::leadingValue(captions_[index(label)]) + double(delta);
     // Whole numbers (the only kind the counters ever hold) are written without a decimal point or
     // exponent; anything else keeps its fraction.
-    constexpr double kExact = 9007199254740992.0;  // 2^53
+    constexpr double kExact = 9007199254740992.0; // 2^53
     QString text;
     if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < kExact)
         text = QString::number(qint64(v));

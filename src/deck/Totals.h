@@ -11,8 +11,8 @@ enum class TotalLabel { lblSum, lblSideSum, lblSide, lblCharacterSum, lblSpellSu
 // The six running totals of the main window: each is the caption text of a label and its
 // background. They are counters, changed one step at a time, never recomputed from the grid.
 class Totals {
-public:
-    Totals();  // as after a catalogue load
+  public:
+    Totals(); // as after a catalogue load
 
     QString caption(TotalLabel label) const { return captions_[index(label)]; }
     void setCaption(TotalLabel label, const QString& text) { captions_[index(label)] = text; }
@@ -31,7 +31,7 @@ public:
 
     static constexpr int kCount = 6;
 
-private:
+  private:
     static constexpr size_t index(TotalLabel label) { return size_t(label); }
 
     std::array<QString, kCount> captions_;

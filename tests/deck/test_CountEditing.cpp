@@ -1,0 +1,358 @@
+#include "deck/CountEditing.h"
+#include "deck/DeckColours.h"
+#include "platform/RuntimeError.h"
+
+#include "RecordingUi.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Rgb kGrey = rgb(192, 192, 192);
+constexpr Rgb kBlack = rgb(0, 0, 0);
+constexpr Rgb kYellow = rgb(255, 255, 128);
+constexpr Rgb kWhite = rgb(255, 255, 255);
+constexpr Rgb kRed = rgb(255, 128, 128);
+constexpr Rgb kSentinel = rgb(1, 2, 3);
+
+constexpr TotalLabel kAll[] = {TotalLabel::lblSum,          TotalLabel::lblSideSum,  TotalLabel::lblSide,
+                               TotalLabel::lblCharacterSum, TotalLabel::lblSpellSum, TotalLabel::lblCommandSum};
+
+const Limits kLimits{50, 10, 3};
+
+void setRow(CardGrid& grid, qint32 row, qint32 deck, qint32 side, const QString& type)
+{
+    grid.setCellText(colNo, row, QStringLiteral("%1").arg(row, 3, 10, QLatin1Char('0')));
+    grid.setCellText(colType, row, type);
+    grid.setCellText(colDeck, row, QString::number(deck));
+    grid.setCellText(colSide, row, QString::number(side));
+}
+
+qint32 deckOf(const CardGrid& grid, qint32 row)
+{
+    return grid.cellText(colDeck, row).toInt();
+}
+qint32 sideOf(const CardGrid& grid, qint32 row)
+{
+    return grid.cellText(colSide, row).toInt();
+}
+
+std::array<qint32, 6> values(const Totals& t)
+{
+    std::array<qint32, 6> v{};
+    for (size_t i = 0; i < 6; ++i)
+        v[i] = t.value(kAll[i]);
+    return v;
+}
+
+// Each case starts one card row from (deck, side) with totals well inside every limit, presses once
+// and expects the row and the change of every total (Sum, SideSum, Side, Character, Spell, Command).
+struct PressCase {
+    const char* name;
+    qint32 deck, side;
+    const char16_t* type;
+    qint32 col;
+    qint32 deckAfter, sideAfter;
+    std::array<qint32, 6> deltas;
+};
+
+const PressCase kPressCases[] = {
+    {"deck3_up_absorbed", 3, 0, u"Character", colDeckUp, 3, 0, {0, 0, 0, 0, 0, 0}},
+    {"deck3_down", 3, 0, u"Character", colDeckDown, 2, 0, {-1, -1, 0, -1, 0, 0}},
+    {"deck2_side1_up_absorbed", 2, 1, u"Spell", colDeckUp, 2, 1, {0, 0, 0, 0, 0, 0}},
+    {"deck2_side1_sideUp_absorbed", 2, 1, u"Spell", colSideUp, 2, 1, {0, 0, 0, 0, 0, 0}},
+    {"deck1_side2_up_absorbed", 1, 2, u"Spell", colDeckUp, 1, 2, {0, 0, 0, 0, 0, 0}},
+    {"deck0_side2_up", 0, 2, u"Spell", colDeckUp, 1, 2, {1, 1, 0, 0, 1, 0}},
+    {"deck2_sideMinus2_down", 2, -2, u"Command", colDeckDown, 1, -1, {-1, 0, 0, 0, 0, -1}},
+    {"deck1_sideMinus1_down", 1, -1, u"Command", colDeckDown, 0, 0, {-1, 0, 0, 0, 0, -1}},
+    {"deck2_sideMinus1_down", 2, -1, u"Command", colDeckDown, 1, -1, {-1, -1, 0, 0, 0, -1}},
+    {"deck0_down_absorbed", 0, 0, u"Character", colDeckDown, 0, 0, {0, 0, 0, 0, 0, 0}},
+    {"deck0_sideDown_absorbed", 0, 0, u"Character", colSideDown, 0, 0, {0, 0, 0, 0, 0, 0}},
+    {"deck2_sideDown", 2, 0, u"Character", colSideDown, 2, -1, {0, -1, 0, 0, 0, 0}},
+    {"deck2_sideMinus1_sideDown", 2, -1, u"Character", colSideDown, 2, -2, {0, -1, 0, 0, 0, 0}},
+    {"deck2_sideMinus2_sideDown_absorbed", 2, -2, u"Character", colSideDown, 2, -2, {0, 0, 0, 0, 0, 0}},
+    {"side1_to_0_lowers_side", 1, 1, u"Spell", colSideDown, 1, 0, {0, -1, -1, 0, 0, 0}},
+    {"side0_to_minus1_keeps_side", 1, 0, u"Spell", colSideDown, 1, -1, {0, -1, 0, 0, 0, 0}},
+    {"sideMinus1_to_0_keeps_side", 1, -1, u"Spell", colSideUp, 1, 0, {0, 1, 0, 0, 0, 0}},
+    {"side0_to_1_raises_side", 1, 0, u"Spell", colSideUp, 1, 1, {0, 1, 1, 0, 0, 0}},
+    {"deck3_sideUp_absorbed", 3, 0, u"Spell", colSideUp, 3, 0, {0, 0, 0, 0, 0, 0}},
+    {"other_type_no_type_total", 0, 0, u"Artifact", colDeckUp, 1, 0, {1, 1, 0, 0, 0, 0}},
+    {"type_match_is_case_sensitive", 0, 0, u"character", colDeckUp, 1, 0, {1, 1, 0, 0, 0, 0}},
+    {"character_up", 0, 0, u"Character", colDeckUp, 1, 0, {1, 1, 0, 1, 0, 0}},
+    {"spell_up", 1, 0, u"Spell", colDeckUp, 2, 0, {1, 1, 0, 0, 1, 0}},
+    {"command_up", 2, -1, u"Command", colDeckUp, 3, -1, {1, 1, 0, 0, 0, 1}},
+    {"count_column_press_only_colours", 2, -1, u"Command", colDeck, 2, -1, {0, 0, 0, 0, 0, 0}},
+    {"name_column_press_only_colours", 0, 1, u"Spell", colName, 0, 1, {0, 0, 0, 0, 0, 0}},
+};
+
+TEST(CountEditing, EdgeCasesOfOnePress)
+{
+    for (const PressCase& c : kPressCases) {
+        SCOPED_TRACE(c.name);
+        CardGrid grid;
+        grid.setRowCount(2);
+        setRow(grid, 1, 1, 0, u"Spell"_s); // a neighbour that must stay as it is
+        setRow(grid, 2, c.deck, c.side, QString::fromUtf16(c.type));
+        // Wrong colours everywhere, so that each refresh shows.
+        for (qint32 col : {colDeck, colSide})
+            for (qint32 row : {1, 2})
+                grid.setForeColor(col, row, kSentinel);
+        Totals totals;
+        const std::array<qint32, 6> start{20, 20, 5, 7, 6, 7};
+        for (size_t i = 0; i < 6; ++i) {
+            totals.setCaption(kAll[i], QString::number(start[i]));
+            totals.setBackground(kAll[i], kSentinel);
+        }
+
+        const bool changed = fpsCardList_ButtonClicked(grid, totals, kLimits, c.col, 2);
+
+        EXPECT_EQ(deckOf(grid, 2), c.deckAfter);
+        EXPECT_EQ(sideOf(grid, 2), c.sideAfter);
+        std::array<qint32, 6> expected{};
+        for (size_t i = 0; i < 6; ++i)
+            expected[i] = start[i] + c.deltas[i];
+        EXPECT_EQ(values(totals), expected);
+        const bool anyDelta = expected != start;
+        EXPECT_EQ(changed, anyDelta || c.deckAfter != c.deck || c.sideAfter != c.side);
+
+        EXPECT_EQ(grid.foreColor(colDeck, 2), c.deckAfter == 0 ? kGrey : kBlack);
+        EXPECT_EQ(grid.foreColor(colSide, 2), c.sideAfter == 0 ? kGrey : kBlack);
+        EXPECT_EQ(totals.background(TotalLabel::lblSum), kYellow);
+        EXPECT_EQ(totals.background(TotalLabel::lblSideSum), kYellow);
+        EXPECT_EQ(totals.background(TotalLabel::lblSide), kYellow);
+        EXPECT_EQ(totals.background(TotalLabel::lblCharacterSum), kSentinel); // never coloured
+
+        EXPECT_EQ(grid.cellText(colDeck, 1), u"1"_s);
+        EXPECT_EQ(grid.foreColor(colDeck, 1), kSentinel);
+    }
+}
+
+TEST(CountEditing, HeaderAndMissingRowsChangeNothing)
+{
+    CardGrid grid;
+    grid.setRowCount(1);
+    setRow(grid, 1, 1, 0, u"Spell"_s);
+    grid.setForeColor(colDeck, 1, kSentinel);
+    Totals totals;
+    totals.setBackground(TotalLabel::lblSum, kSentinel);
+    const Totals before = totals;
+    const QString header = grid.cellText(colDeck, 0);
+    for (qint32 row : {0, 2, -1})
+        for (qint32 col : {colDeckUp, colDeckDown, colSideUp, colSideDown, colDeck}) {
+            EXPECT_FALSE(fpsCardList_ButtonClicked(grid, totals, kLimits, col, row));
+        }
+    EXPECT_TRUE(totals == before);
+    EXPECT_EQ(grid.cellText(colDeck, 0), header);
+    EXPECT_EQ(grid.cellText(colDeck, 1), u"1"_s);
+    EXPECT_EQ(grid.foreColor(colDeck, 1), kSentinel);
+}
+
+TEST(CountEditing, SizeTotalsAreColouredAgainstTheirLimits)
+{
+    struct Case {
+        qint32 value;
+        Rgb colour;
+    };
+    for (const Case& c : {Case{49, kYellow}, Case{50, kWhite}, Case{51, kRed}}) {
+        SCOPED_TRACE(c.value);
+        CardGrid grid;
+        grid.setRowCount(1);
+        setRow(grid, 1, 0, 0, u"Spell"_s);
+        Totals totals;
+        totals.setCaption(TotalLabel::lblSum, QString::number(c.value - 1));
+        totals.setCaption(TotalLabel::lblSideSum, QString::number(c.value - 1));
+        fpsCardList_ButtonClicked(grid, totals, kLimits, colDeckUp, 1);
+        ASSERT_EQ(totals.caption(TotalLabel::lblSum), QString::number(c.value));
+        EXPECT_EQ(totals.background(TotalLabel::lblSum), c.colour);
+        EXPECT_EQ(totals.background(TotalLabel::lblSideSum), c.colour);
+    }
+    for (const Case& c : {Case{9, kYellow}, Case{10, kWhite}, Case{11, kRed}}) {
+        SCOPED_TRACE(c.value);
+        CardGrid grid;
+        grid.setRowCount(1);
+        setRow(grid, 1, 0, 0, u"Spell"_s);
+        Totals totals;
+        totals.setCaption(TotalLabel::lblSide, QString::number(c.value - 1));
+        fpsCardList_ButtonClicked(grid, totals, kLimits, colSideUp, 1);
+        ASSERT_EQ(totals.caption(TotalLabel::lblSide), QString::number(c.value));
+        EXPECT_EQ(totals.background(TotalLabel::lblSide), c.colour);
+    }
+}
+
+TEST(CountEditing, CountCellsThatAreNotNumbersThrowToTheCaller)
+{
+    struct Case {
+        const char16_t* deck;
+        const char16_t* side;
+        int error;
+    };
+    for (const Case& c :
+         {Case{u"abc", u"0", 13}, Case{u"1", u"", 13}, Case{u"1x", u"0", 13}, Case{u"0", u"99999999999", 6}}) {
+        SCOPED_TRACE(QString::fromUtf16(c.deck).toStdString());
+        CardGrid grid;
+        grid.setRowCount(1);
+        grid.setCellText(colDeck, 1, QString::fromUtf16(c.deck));
+        grid.setCellText(colSide, 1, QString::fromUtf16(c.side));
+        Totals totals;
+        try {
+            fpsCardList_ButtonClicked(grid, totals, kLimits, colDeckUp, 1);
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), c.error);
+        }
+        EXPECT_TRUE(totals == Totals());
+    }
+}
+
+// Long random runs: the copy limit always holds, and the counters agree with the grid.
+TEST(CountEditing, RandomPressesKeepLimitsAndTotalsConsistent)
+{
+    const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s, u"Trap"_s};
+    for (unsigned seed : {1u, 7u, 42u, 2024u, 99991u}) {
+        SCOPED_TRACE(seed);
+        std::mt19937 rng(seed);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        const Limits limits{pick(1, 12), pick(0, 6), pick(1, 5)};
+        const qint32 rows = pick(1, 6);
+        CardGrid grid;
+        grid.setRowCount(rows);
+        for (qint32 r = 1; r <= rows; ++r)
+            setRow(grid, r, 0, 0, types[pick(0, 3)]);
+        Totals totals;
+
+        for (int press = 0; press < 4000; ++press) {
+            const qint32 col = pick(0, 9) == 0 ? pick(0, 20) : std::array{5, 6, 8, 9}[size_t(pick(0, 3))];
+            const qint32 row = pick(0, 30) == 0 ? pick(-1, rows + 1) : pick(1, rows);
+            QStringList before;
+            for (qint32 r = 1; r <= rows; ++r)
+                before << grid.cellText(colDeck, r) << grid.cellText(colSide, r);
+            for (TotalLabel l : kAll)
+                before << totals.caption(l);
+
+            const bool changed = fpsCardList_ButtonClicked(grid, totals, limits, col, row);
+
+            std::array<qint32, 6> sums{};
+            QStringList after;
+            for (qint32 r = 1; r <= rows; ++r) {
+                const qint32 deck = deckOf(grid, r);
+                const qint32 side = sideOf(grid, r);
+                ASSERT_GE(deck, 0);
+                ASSERT_LE(deck, limits.glngCopyLimit);
+                ASSERT_GE(deck + side, 0);
+                ASSERT_LE(deck + side, limits.glngCopyLimit);
+                sums[0] += deck;
+                sums[1] += deck + side;
+                sums[2] += std::max(side, 0);
+                const QString type = grid.cellText(colType, r);
+                for (size_t t = 0; t < 3; ++t)
+                    if (type == types[t])
+                        sums[3 + t] += deck;
+                after << grid.cellText(colDeck, r) << grid.cellText(colSide, r);
+            }
+            for (TotalLabel l : kAll)
+                after << totals.caption(l);
+            ASSERT_EQ(values(totals), sums) << "press " << press;
+            ASSERT_EQ(changed, before != after) << "press " << press;
+            if (grid.validRow(row)) {
+                ASSERT_EQ(grid.foreColor(colDeck, row), DeckColours::countColour(deckOf(grid, row)));
+                ASSERT_EQ(grid.foreColor(colSide, row), DeckColours::countColour(sideOf(grid, row)));
+                ASSERT_EQ(totals.background(TotalLabel::lblSum),
+                          DeckColours::limitColour(sums[0], limits.glngDeckLimit));
+                ASSERT_EQ(totals.background(TotalLabel::lblSideSum),
+                          DeckColours::limitColour(sums[1], limits.glngDeckLimit));
+                ASSERT_EQ(totals.background(TotalLabel::lblSide),
+                          DeckColours::limitColour(sums[2], limits.glngSideLimit));
+            }
+        }
+    }
+}
+
+TEST(CountEditing, ZeroCountsAreGreyAndOthersBlackNegativeIncluded)
+{
+    CardGrid grid;
+    grid.setRowCount(1);
+    setRow(grid, 1, 0, 0, u"Spell"_s);
+    Totals totals;
+    const struct {
+        qint32 col;
+        Rgb deck, side;
+    } steps[] = {{colDeckUp, kBlack, kGrey},
+                 {colSideDown, kBlack, kBlack},
+                 {colSideUp, kBlack, kGrey},
+                 {colSideDown, kBlack, kBlack},
+                 {colDeckDown, kGrey, kGrey}};
+    for (const auto& s : steps) {
+        fpsCardList_ButtonClicked(grid, totals, kLimits, s.col, 1);
+        EXPECT_EQ(grid.foreColor(colDeck, 1), s.deck) << grid.cellText(colDeck, 1).toStdString();
+        EXPECT_EQ(grid.foreColor(colSide, 1), s.side) << grid.cellText(colSide, 1).toStdString();
+    }
+    EXPECT_EQ(grid.cellText(colSide, 1), u"0"_s); // the last "<" took the removal back with the copy
+}
+
+// Notes, at each call, how many side counts are already back to 0.
+class ResetWatchingUi : public RecordingUi {
+  public:
+    explicit ResetWatchingUi(const CardGrid& grid) : grid_(grid) {}
+    QList<int> doneAtCall;
+    void processEvents() override
+    {
+        RecordingUi::processEvents();
+        int done = 0;
+        for (qint32 r = 1; r <= grid_.rowCount(); ++r)
+            done += grid_.cellText(colSide, r) == u"0"_s;
+        doneAtCall << done;
+    }
+
+  private:
+    const CardGrid& grid_;
+};
+
+TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
+{
+    CardGrid grid;
+    grid.setRowCount(4);
+    for (qint32 r = 1; r <= 4; ++r)
+        setRow(grid, r, 0, 0, r % 2 ? u"Character"_s : u"Spell"_s);
+    Totals totals;
+    const Limits limits{5, 1, 3};
+    // Build a deck through the buttons so that every total is a real one: decks 3,2,1,2, sides -2,1,1,-1.
+    const std::pair<qint32, qint32> presses[] = {{colDeckUp, 1},   {colDeckUp, 1}, {colDeckUp, 1}, {colSideDown, 1},
+                                                 {colSideDown, 1}, {colDeckUp, 2}, {colDeckUp, 2}, {colSideUp, 2},
+                                                 {colDeckUp, 3},   {colSideUp, 3}, {colDeckUp, 4}, {colDeckUp, 4},
+                                                 {colSideDown, 4}};
+    for (const auto& [col, row] : presses)
+        ASSERT_TRUE(fpsCardList_ButtonClicked(grid, totals, limits, col, row));
+    ASSERT_EQ(values(totals), (std::array<qint32, 6>{8, 7, 2, 4, 4, 0}));
+    ASSERT_EQ(totals.background(TotalLabel::lblSum), kRed);
+    ASSERT_EQ(totals.background(TotalLabel::lblSideSum), kRed);
+    ASSERT_EQ(totals.background(TotalLabel::lblSide), kRed);
+    const Totals before = totals;
+
+    ResetWatchingUi ui(grid);
+    fsubSideReset(grid, totals, ui);
+
+    EXPECT_EQ(ui.processEventsCalls, 4);
+    EXPECT_EQ(ui.doneAtCall, (QList<int>{0, 1, 2, 3}));
+    for (qint32 r = 1; r <= 4; ++r) {
+        EXPECT_EQ(grid.cellText(colSide, r), u"0"_s);
+        EXPECT_EQ(grid.foreColor(colSide, r), kGrey);
+    }
+    EXPECT_EQ((QList<qint32>{deckOf(grid, 1), deckOf(grid, 2), deckOf(grid, 3), deckOf(grid, 4)}),
+              (QList<qint32>{3, 2, 1, 2}));
+    EXPECT_EQ(totals.caption(TotalLabel::lblSideSum), u"8"_s);
+    EXPECT_EQ(totals.background(TotalLabel::lblSideSum), kRed);
+    EXPECT_EQ(totals.caption(TotalLabel::lblSide), u"0"_s);
+    EXPECT_EQ(totals.background(TotalLabel::lblSide), kYellow);
+    for (TotalLabel l :
+         {TotalLabel::lblSum, TotalLabel::lblCharacterSum, TotalLabel::lblSpellSum, TotalLabel::lblCommandSum}) {
+        EXPECT_EQ(totals.caption(l), before.caption(l));
+        EXPECT_EQ(totals.background(l), before.background(l));
+    }
+}
+
+} // namespace
