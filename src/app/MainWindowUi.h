@@ -6,7 +6,7 @@
 #include <QPointer>
 
 class frmTessarin;
-class frmWait;
+#include "frmWait.h"
 
 // The main window's side of Ui. Letting events run, and writing the wait window, happen at most
 // about once per frame: an idle processEvents is cheap, a repaint per card is not.
