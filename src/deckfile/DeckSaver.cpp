@@ -1,0 +1,89 @@
+#include "DeckSaver.h"
+
+#include "DeckFileText.h"
+
+#include "catalogue/EditorState.h"
+#include "platform/AppInfo.h"
+#include "platform/Cp932.h"
+#include "platform/NumericText.h"
+#include "platform/RuntimeError.h"
+#include "platform/Ui.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Number format "0": a plain integer, with a minus sign when negative.
+QString formatCount(QStringView text) { return QString::number(NumericText::leadingInt32(text)); }
+
+// Number format "000": numeric card numbers padded to three digits; "P05" stays as it is.
+QString formatCardNumber(QStringView text)
+{
+    if (!NumericText::isNumeric(text))
+        return text.toString();
+    return u"%1"_s.arg(NumericText::leadingInt32(text), 3, 10, QChar(u'0'));
+}
+
+void appendLine(QByteArray& out, const QString& line)
+{
+    out += Cp932::encode(line);
+    out += "\r\n";
+}
+
+void appendRecord(QByteArray& out, const CardGrid& grid, qint32 countCol, qint32 row)
+{
+    appendLine(out, formatCount(grid.cellView(countCol, row)) + u',' + formatCardNumber(grid.cellView(colNo, row)) +
+                        u',' + grid.cellView(colName, row).toString());
+}
+
+}  // namespace
+
+QByteArray deckFileBytes(const EditorState& state, Ui* ui)
+{
+    const CardGrid& grid = state.fpsCardList;
+    QByteArray out;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        if (ui)
+            ui->processEvents();
+        if (NumericText::leadingValue(grid.cellView(colDeck, r)) > 0)
+            appendRecord(out, grid, colDeck, r);
+    }
+    bool separatorWritten = false;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        if (ui)
+            ui->processEvents();
+        if (NumericText::leadingValue(grid.cellView(colSide, r)) == 0)
+            continue;
+        if (!separatorWritten) {
+            appendLine(out, DeckFileText::separator());
+            separatorWritten = true;
+        }
+        appendRecord(out, grid, colSide, r);
+    }
+    return out;
+}
+
+void fsubSaveFile(EditorState& state, Ui& ui)
+{
+    const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
+    if (path.isEmpty())
+        return;
+    ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
+    try {
+        const QByteArray bytes = deckFileBytes(state, &ui);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            ui.messageBox(DeckFileText::saveFailedMessage(path, file.errorString()), DeckFileText::saveTitle(),
+                          MsgIcon::Error, MsgButtons::Ok);
+            return;
+        }
+    } catch (const RuntimeError& e) {
+        ui.messageBox(DeckFileText::saveFailedMessage(path, e.description()), DeckFileText::saveTitle(), MsgIcon::Error,
+                      MsgButtons::Ok);
+        return;
+    }
+    ui.messageBox(DeckFileText::savedMessage(path), DeckFileText::saveTitle(), MsgIcon::Information, MsgButtons::Ok);
+}
