@@ -5,6 +5,8 @@
 
 #include "catalogue/CardListLoader.h"
 #include "deck/CountEditing.h"
+#include "deckfile/DeckOpener.h"
+#include "deckfile/DeckSaver.h"
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
@@ -307,6 +309,12 @@ void frmTessarin::fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 Butto
     });
 }
 
-void frmTessarin::cmdOpen_Click() {}
-void frmTessarin::cmdSave_Click() {}
-qint32 frmTessarin::plngOpenFile(QString&) { return 0; }
+void frmTessarin::cmdOpen_Click()
+{
+    QString none;
+    plngOpenFile(none);
+}
+
+void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
+
+qint32 frmTessarin::plngOpenFile(QString& istrFileName) { return ::plngOpenFile(state_, ui_, istrFileName); }

@@ -1,0 +1,233 @@
+// tessarin-deck: checks and rewrites deck files with the editor's own logic, without a window.
+// It never writes the catalogue.
+
+#include "HeadlessUi.h"
+
+#include "catalogue/EditorState.h"
+#include "deck/DeckColours.h"
+#include "deckfile/DeckFileText.h"
+#include "deckfile/DeckOpener.h"
+#include "deckfile/DeckSaver.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kComplete = 0;
+constexpr int kIncomplete = 1;
+constexpr int kFailed = 2;
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+const char kUsage[] =
+    "Usage:\n"
+    "  tessarin-deck [--home DIR] check [--json] DECKFILE...\n"
+    "  tessarin-deck [--home DIR] save DECKFILE OUTFILE\n"
+    "\n"
+    "check   Loads the catalogue as deck opening does, replays each deck file as the editor opens\n"
+    "        it, and reports the limits, the six totals, the size checks and the cards.\n"
+    "        --json prints one JSON object per file, one per line.\n"
+    "        Exit status: 0 when every file loaded without error and every size check is met,\n"
+    "        1 when a file loaded but a size check is not met, 2 when the catalogue is missing\n"
+    "        or a file could not be read completely.\n"
+    "save    Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"
+    "        Exit status 0 on success, 2 on any failure (the message goes to standard error).\n"
+    "\n"
+    "--home DIR  the program folder (DIR/card/cardlist.ini, DIR/player.ini); by default the folder\n"
+    "            of the tessarin executable, or TESSARIN_HOME when set.\n";
+
+// The outcome of opening one deck file as the editor does.
+struct Opened {
+    EditorState state;
+    bool readError = false;
+    QString error;  // null when none
+};
+
+void open(const QString& file, Opened& o)
+{
+    HeadlessUi ui;
+    QString name = file;
+    plngOpenFile(o.state, ui, name);
+    for (const HeadlessUi::Message& m : ui.messages) {
+        if (m.text == DeckFileText::readErrorMessage())
+            o.readError = true;
+        else if (o.error.isNull())
+            o.error = m.text;
+    }
+}
+
+QString colourName(Rgb c)
+{
+    if (c == DeckColours::kAtLimit)
+        return u"white"_s;
+    if (c == DeckColours::kAboveLimit)
+        return u"red"_s;
+    return u"yellow"_s;
+}
+
+bool complete(const Totals& t)
+{
+    for (TotalLabel l : {TotalLabel::lblSum, TotalLabel::lblSideSum, TotalLabel::lblSide})
+        if (t.background(l) != DeckColours::kAtLimit)
+            return false;
+    return true;
+}
+
+QJsonObject report(const QString& file, const Opened& o)
+{
+    const Totals& t = o.state.totals;
+    const CardGrid& grid = o.state.fpsCardList;
+    QJsonArray cards;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        const int deck = grid.cellText(colDeck, r).toInt();
+        const int side = grid.cellText(colSide, r).toInt();
+        if (deck != 0 || side != 0)
+            cards.append(QJsonObject{{u"no"_s, grid.cellText(colNo, r)},
+                                     {u"name"_s, grid.cellText(colName, r)},
+                                     {u"deck"_s, deck},
+                                     {u"side"_s, side}});
+    }
+    return QJsonObject{
+        {u"file"_s, file},
+        {u"deckLimit"_s, o.state.limits.glngDeckLimit},
+        {u"sideLimit"_s, o.state.limits.glngSideLimit},
+        {u"copyLimit"_s, o.state.limits.glngCopyLimit},
+        {u"totals"_s, QJsonObject{{u"sum"_s, t.value(TotalLabel::lblSum)},
+                                  {u"sideSum"_s, t.value(TotalLabel::lblSideSum)},
+                                  {u"side"_s, t.value(TotalLabel::lblSide)},
+                                  {u"character"_s, t.value(TotalLabel::lblCharacterSum)},
+                                  {u"spell"_s, t.value(TotalLabel::lblSpellSum)},
+                                  {u"command"_s, t.value(TotalLabel::lblCommandSum)}}},
+        {u"colours"_s, QJsonObject{{u"sum"_s, colourName(t.background(TotalLabel::lblSum))},
+                                   {u"sideSum"_s, colourName(t.background(TotalLabel::lblSideSum))},
+                                   {u"side"_s, colourName(t.background(TotalLabel::lblSide))}}},
+        {u"readError"_s, o.readError},
+        {u"error"_s, o.error.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.error)},
+        {u"cards"_s, cards},
+    };
+}
+
+void printSummary(const QJsonObject& r)
+{
+    const QJsonObject t = r[u"totals"_s].toObject();
+    const QJsonObject c = r[u"colours"_s].toObject();
+    out() << r[u"file"_s].toString() << u'\n';
+    if (!r[u"error"_s].isNull())
+        out() << u"  error: "_s << r[u"error"_s].toString().replace(u"\r\n"_s, u" "_s) << u'\n';
+    if (r[u"readError"_s].toBool())
+        out() << u"  read error: some lines could not be read\n"_s;
+    out() << u"  main deck "_s << t[u"sum"_s].toInt() << u'/' << r[u"deckLimit"_s].toInt() << u" ("_s
+          << c[u"sum"_s].toString() << u"), after side-boarding "_s << t[u"sideSum"_s].toInt() << u" ("_s
+          << c[u"sideSum"_s].toString() << u"), side board "_s << t[u"side"_s].toInt() << u'/'
+          << r[u"sideLimit"_s].toInt() << u" ("_s << c[u"side"_s].toString() << u")\n"_s;
+    out() << u"  Character "_s << t[u"character"_s].toInt() << u", Spell "_s << t[u"spell"_s].toInt()
+          << u", Command "_s << t[u"command"_s].toInt() << u'\n';
+    for (const QJsonValue& v : r[u"cards"_s].toArray()) {
+        const QJsonObject card = v.toObject();
+        out() << u"  "_s << card[u"no"_s].toString() << u' ' << card[u"name"_s].toString() << u"  deck "_s
+              << card[u"deck"_s].toInt() << u" side "_s << card[u"side"_s].toInt() << u'\n';
+    }
+}
+
+int check(const QStringList& files, bool json)
+{
+    int status = kComplete;
+    for (const QString& file : files) {
+        Opened o;
+        open(file, o);
+        const QJsonObject r = report(file, o);
+        if (json)
+            out() << QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Compact)) << u'\n';
+        else
+            printSummary(r);
+        if (o.readError || !o.error.isNull())
+            status = kFailed;
+        else if (!complete(o.state.totals) && status == kComplete)
+            status = kIncomplete;
+    }
+    return status;
+}
+
+int save(const QString& deckFile, const QString& outFile)
+{
+    Opened o;
+    open(deckFile, o);
+    if (!o.error.isNull() || o.readError) {
+        err() << deckFile << u": "_s
+              << (o.error.isNull() ? DeckFileText::readErrorMessage().trimmed() : o.error.replace(u"\r\n"_s, u" "_s))
+              << u'\n';
+        return kFailed;
+    }
+    HeadlessUi ui;
+    ui.savePath = outFile;
+    fsubSaveFile(o.state, ui);
+    if (ui.messages.size() != 1 || ui.messages[0].text != DeckFileText::savedMessage(outFile)) {
+        for (const HeadlessUi::Message& m : ui.messages)
+            err() << QString(m.text).replace(u"\r\n"_s, u" "_s) << u'\n';
+        return kFailed;
+    }
+    return kComplete;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || args.contains(u"--help"_s) || args.contains(u"-h"_s)) {
+        (args.isEmpty() ? err() : out()) << QString::fromLatin1(kUsage);
+        return args.isEmpty() ? kFailed : kComplete;
+    }
+    if (args.size() >= 2 && args[0] == u"--home"_s) {
+        ProgramFolder::setOverride(args[1]);
+        args = args.mid(2);
+    } else {
+        // The companion lives beside the editor, so its own folder is the editor's.
+        ProgramFolder::setOverride(ProgramFolder::path());
+    }
+    const QString command = args.value(0);
+    args = args.mid(1);
+
+    if (!QFileInfo(ProgramFolder::catalogueFile()).isFile()) {
+        err() << u"catalogue not found: "_s << ProgramFolder::catalogueFile() << u'\n';
+        return kFailed;
+    }
+    if (command == u"check"_s) {
+        const bool json = args.removeAll(u"--json"_s) > 0;
+        if (args.isEmpty()) {
+            err() << u"check: no deck file given\n"_s << QString::fromLatin1(kUsage);
+            return kFailed;
+        }
+        return check(args, json);
+    }
+    if (command == u"save"_s) {
+        if (args.size() != 2) {
+            err() << u"save: give exactly DECKFILE and OUTFILE\n"_s << QString::fromLatin1(kUsage);
+            return kFailed;
+        }
+        return save(args[0], args[1]);
+    }
+    err() << u"unknown command: "_s << command << u'\n' << QString::fromLatin1(kUsage);
+    return kFailed;
+}
