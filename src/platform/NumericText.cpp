@@ -59,9 +59,10 @@ double parse(QStringView number)
             c = u'e';
     bool ok = false;
     const double v = plain.toDouble(&ok);
-    if (ok)
+    // The text is a number by now, so a refusal is a range error: toDouble answers the infinity
+    // of the right sign when it overflows and 0 when it underflows, which is what is wanted.
+    if (ok || std::isinf(v) || v == 0.0)
         return v;
-    // toDouble refuses what overflows: answer the infinity of the right sign.
     return plain.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
                                   : std::numeric_limits<double>::infinity();
 }

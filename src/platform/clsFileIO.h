@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class QFile;
+class RuntimeError;
 
 // Sequential text files of lines and comma records, in CP932. Every operation answers success and
 // keeps the text of the last failure in ErrMessage ("number..description"); nothing is thrown or
@@ -45,7 +47,19 @@ public:
     static QString writeNotOpenMessage();      // "ファイルが開かれていません"
 
 private:
+    enum class RawLine { Line, End, Error };
+    // Next line's bytes without its terminator, read through buffer_ so that a long line or a
+    // large file is scanned once.
+    RawLine readRawLine(QByteArray& line);
+    // Appends the next chunk of the file to buffer_; false at the end of the file or on an error.
+    bool fillBuffer(bool& failed);
+    bool atEndOfData(bool& failed);
+    void closeHandle();
+    void fail(const RuntimeError& error);
+
     std::unique_ptr<QFile> file_;  // null: no handle
+    QByteArray buffer_;            // bytes read ahead of the caller
+    qsizetype bufferPos_ = 0;      // first unread byte in buffer_
     QString fileName_;
     qint32 openMode_ = 1;
     qint32 currentRow_ = 0;

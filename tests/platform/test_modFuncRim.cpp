@@ -1,0 +1,183 @@
+#include "RecordingUi.h"
+#include "platform/RuntimeError.h"
+#include "platform/modFuncRim.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+using namespace modFuncRim;
+
+namespace {
+
+constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+constexpr qint32 kMin = std::numeric_limits<qint32>::min();
+
+TEST(modFuncRim, pstrRightDel)
+{
+    struct Case {
+        QString s;
+        qint32 n;
+        QString result;
+    };
+    const Case cases[] = {
+        {u"C:/デッキ/a.txt\""_s, 1, u"C:/デッキ/a.txt"_s},
+        {QString(), 1, QString()},
+        {QString(), -3, QString()},
+        {u"abc"_s, 0, u"abc"_s},
+        {u"abc"_s, -2, u"abc"_s},
+        {u"abc"_s, kMin, u"abc"_s},
+        {u"abc"_s, 3, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.s.toStdString() + " " + std::to_string(c.n));
+        RecordingUi ui;
+        EXPECT_EQ(pstrRightDel(ui, c.s, c.n), c.result);
+        EXPECT_TRUE(ui.messages.isEmpty());
+    }
+
+    RecordingUi ui;
+    EXPECT_EQ(pstrRightDel(ui, u"abc"_s, 4), QString());
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0].text, u"プロシージャの呼び出し、または引数が不正です。\r\nabc"_s);
+    EXPECT_EQ(ui.messages[0].title, u"pstrRightDel"_s);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
+}
+
+TEST(modFuncRim, fsubSplitText)
+{
+    struct Case {
+        QString s, d;
+        QStringList parts;
+    };
+    const Case cases[] = {
+        {u"人間／妖怪"_s, u"／"_s, {QString(), u"人間"_s, u"妖怪"_s}},
+        {u"人間"_s, u"／"_s, {QString(), u"人間"_s}},
+        {u"人間／／妖怪"_s, u"／"_s, {QString(), u"人間"_s, QString(), u"妖怪"_s}},
+        {u"／a／"_s, u"／"_s, {QString(), QString(), u"a"_s, QString()}},
+        {QString(), u"　"_s, {QString(), QString()}},
+        {u"aXbxc"_s, u"x"_s, {QString(), u"aXb"_s, u"c"_s}},
+        {u"a<>b<c"_s, u"<>"_s, {QString(), u"a"_s, u"b<c"_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.s.toStdString());
+        QStringList parts{u"stale"_s, u"stale"_s, u"stale"_s, u"stale"_s, u"stale"_s};
+        const QString before = c.s;
+        fsubSplitText(c.s, c.d, parts);
+        EXPECT_EQ(parts, c.parts);
+        EXPECT_EQ(c.s, before);
+    }
+    QStringList parts;
+    try {
+        fsubSplitText(u"abc"_s, QString(), parts);
+        FAIL() << "an empty delimiter must not be accepted";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 5);
+    }
+}
+
+// The line-break escape as described: replace the first pair, then search the whole text again.
+QString convNewLineByRepeatedSearch(QString s)
+{
+    for (qsizetype at = s.indexOf(u"\\n"_s); at >= 0; at = s.indexOf(u"\\n"_s))
+        s.replace(at, 2, u"\r\n"_s);
+    return s;
+}
+
+TEST(modFuncRim, fstrConvNewLine)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"炎の\\n魔法"_s, u"炎の\r\n魔法"_s},
+        {u"末尾\\"_s, u"末尾\\"_s},
+        {u"\\N\\t"_s, u"\\N\\t"_s},
+        {u"\\\\n"_s, u"\\\r\n"_s},
+        {u"\\n\\n"_s, u"\r\n\r\n"_s},
+        {QString(), QString()},
+    };
+    for (const auto& [in, out] : cases) {
+        QString s = in;
+        EXPECT_EQ(fstrConvNewLine(s), out);
+        EXPECT_EQ(s, out);
+    }
+    // Random texts over the characters that matter agree with the repeated search.
+    QRandomGenerator gen(7);
+    const char16_t alphabet[] = {u'\\', u'n', u'N', u'x', u'\r'};
+    for (int round = 0; round < 2000; ++round) {
+        QString s;
+        for (int i = int(gen.bounded(12)); i > 0; --i)
+            s += QChar(alphabet[gen.bounded(5)]);
+        QString copy = s;
+        EXPECT_EQ(fstrConvNewLine(copy), convNewLineByRepeatedSearch(s)) << s.toStdString();
+    }
+}
+
+TEST(modFuncRim, fsubAddLong)
+{
+    struct Case {
+        qint32 n, k;
+        bool overflow;
+        qint32 sum;
+    };
+    const Case cases[] = {
+        {1, 2, false, 3},         {kMin, kMax, false, -1}, {kMax, -1, false, kMax - 1},
+        {kMax, 1, true, 0},       {kMin, -1, true, 0},     {kMax, kMax, true, 0},
+    };
+    for (const Case& c : cases) {
+        qint32 n = c.n;
+        if (c.overflow) {
+            try {
+                fsubAddLong(n, c.k);
+                ADD_FAILURE() << c.n << " + " << c.k << " did not overflow";
+            } catch (const RuntimeError& e) {
+                EXPECT_EQ(e.number(), 6);
+                EXPECT_EQ(n, c.n);
+            }
+        } else {
+            fsubAddLong(n, c.k);
+            EXPECT_EQ(n, c.sum);
+        }
+    }
+}
+
+TEST(modFuncRim, TopAndUnderValue)
+{
+    RecordingUi ui;
+    EXPECT_EQ(plngTopValue(ui, 12000, 9000), 9000);
+    EXPECT_EQ(plngTopValue(ui, 100, 9000), 100);
+    EXPECT_EQ(plngTopValue(ui, -5, -5), -5);
+    EXPECT_EQ(plngUnderValue(ui, 3000, 4500), 4500);
+    EXPECT_EQ(plngUnderValue(ui, 5000, 4500), 5000);
+    EXPECT_EQ(plngUnderValue(ui, kMin, -1), -1);
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST(modFuncRim, fsubListIndex)
+{
+    struct Case {
+        QStringList list;
+        QString s;
+        qint32 index;
+    };
+    const QStringList demons{u"鬼"_s, u"神"_s, u"鬼"_s};
+    const Case cases[] = {
+        {demons, u"鬼"_s, 0},
+        {demons, u"神"_s, 1},
+        {demons, u"死神"_s, -1},
+        {demons, QString(), 3},
+        {{}, QString(), 0},
+        {{}, u"鬼"_s, -1},
+        {{u"a"_s, QString(), u"b"_s}, QString(), 1},
+        {{u"Abc"_s}, u"abc"_s, -1},
+        {{u"鬼 "_s}, u"鬼"_s, -1},
+    };
+    RecordingUi ui;
+    for (const Case& c : cases)
+        EXPECT_EQ(fsubListIndex(ui, c.list, c.s), c.index) << c.s.toStdString();
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+}  // namespace
