@@ -1,0 +1,144 @@
+// Runs the tessarin-deck binary the way a user would.
+
+#include "Fixtures.h"
+
+#include "platform/Cp932.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonArray>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out, err;
+};
+
+Outcome run(const QStringList& args)
+{
+    QProcess p;
+    p.start(QString::fromUtf8(TESSARIN_DECK_BINARY), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+class CompanionTest : public ::testing::Test {
+protected:
+    Fixtures::TempHome home;
+    void SetUp() override
+    {
+        QList<Fixtures::CardSpec> cards;
+        for (int i = 1; i <= 40; ++i)
+            cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
+                          {u"Type="_s + (i % 2 ? u"Character"_s : u"Spell"_s), u"Name=札"_s + QString::number(i)}});
+        cards.append({u"P01"_s, {u"Type=Command"_s, u"Name=記念札"_s}});
+        home.writeCatalogue(Fixtures::catalogueLines(u"40"_s, QString(), u"20"_s, u"3"_s, cards));
+    }
+    QString deck(const QString& name, const QStringList& lines)
+    {
+        Fixtures::writeCp932Lines(home.file(name), lines);
+        return home.file(name);
+    }
+    QStringList complete()
+    {
+        QStringList lines;  // 20 main-deck cards, 10 brought in, 10 taken out
+        for (int i = 1; i <= 10; ++i)
+            lines << u"2,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
+        lines << u"--"_s;
+        for (int i = 11; i <= 20; ++i)
+            lines << u"1,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
+        for (int i = 1; i <= 10; ++i)
+            lines << u"-1,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
+        return lines;
+    }
+};
+
+TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatuses)
+{
+    const QByteArray catalogue = Fixtures::readBytes(home.cataloguePath());
+    const QString good = deck(u"good.txt"_s, complete());
+    const QString partial = deck(u"partial.txt"_s, {u"3,001,x"_s, u"1,P01,x"_s});
+
+    Outcome r = run({u"--home"_s, home.path(), u"check"_s, u"--json"_s, good});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o[u"file"_s].toString(), good);
+    EXPECT_EQ(o[u"deckLimit"_s].toInt(), 20);
+    EXPECT_EQ(o[u"sideLimit"_s].toInt(), 10);
+    EXPECT_EQ(o[u"copyLimit"_s].toInt(), 3);
+    const QJsonObject totals = o[u"totals"_s].toObject();
+    EXPECT_EQ(totals[u"sum"_s].toInt(), 20);
+    EXPECT_EQ(totals[u"sideSum"_s].toInt(), 20);
+    EXPECT_EQ(totals[u"side"_s].toInt(), 10);
+    EXPECT_EQ(totals[u"character"_s].toInt(), 10);
+    EXPECT_EQ(totals[u"spell"_s].toInt(), 10);
+    EXPECT_EQ(totals[u"command"_s].toInt(), 0);
+    EXPECT_EQ(o[u"colours"_s].toObject(),
+              (QJsonObject{{u"sum"_s, u"white"_s}, {u"sideSum"_s, u"white"_s}, {u"side"_s, u"white"_s}}));
+    EXPECT_FALSE(o[u"readError"_s].toBool());
+    EXPECT_TRUE(o[u"error"_s].isNull());
+    const QJsonArray cards = o[u"cards"_s].toArray();
+    ASSERT_EQ(cards.size(), 20);
+    EXPECT_EQ(cards[0].toObject(),
+              (QJsonObject{{u"no"_s, u"001"_s}, {u"name"_s, u"札1"_s}, {u"deck"_s, 2}, {u"side"_s, -1}}));
+
+    r = run({u"--home"_s, home.path(), u"check"_s, u"--json"_s, good, partial});
+    EXPECT_EQ(r.status, 1);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject p = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+    EXPECT_EQ(p[u"colours"_s].toObject()[u"sum"_s].toString(), u"yellow"_s);
+    EXPECT_EQ(p[u"totals"_s].toObject()[u"command"_s].toInt(), 1);
+
+    r = run({u"--home"_s, home.path(), u"check"_s, good});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(u"札1"_s));
+    EXPECT_EQ(Fixtures::readBytes(home.cataloguePath()), catalogue) << "the catalogue is never written";
+}
+
+TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
+{
+    const QString broken = deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s});
+    const QString unreadable = deck(u"quote.txt"_s, {u"1,001,x"_s, u"\"2,002"_s});
+    Outcome r = run({u"--home"_s, home.path(), u"check"_s, u"--json"_s, broken, unreadable});
+    EXPECT_EQ(r.status, 2);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject b = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+    EXPECT_EQ(b[u"error"_s].toString(), u"インデックスが有効範囲にありません。\r\n"_s + broken);
+    const QJsonObject u = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+    EXPECT_TRUE(u[u"readError"_s].toBool());
+    EXPECT_TRUE(u[u"error"_s].isNull());
+
+    Fixtures::TempHome empty;
+    r = run({u"--home"_s, empty.path(), u"check"_s, broken});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(r.err.isEmpty());
+
+    r = run({u"--help"_s});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(u"check [--json] DECKFILE"_s));
+    EXPECT_TRUE(r.out.contains(u"save DECKFILE OUTFILE"_s));
+}
+
+TEST_F(CompanionTest, SaveWritesWhatTheEditorWould)
+{
+    const QString in = deck(u"in.txt"_s, {u"-1,003,x"_s, u"3,003,x"_s, u"--"_s, u"1,P01,x"_s});
+    const QString out = home.file(u"out.deck"_s);
+    Outcome r = run({u"--home"_s, home.path(), u"save"_s, in, out});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(Fixtures::readBytes(out), Cp932::encode(u"3,003,札3\r\n--\r\n1,P01,記念札\r\n"_s));
+
+    r = run({u"--home"_s, home.path(), u"save"_s, in, home.file(u"in.txt/below"_s)});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains(u"デッキファイルを保存できませんでした。"_s));
+}
+
+}  // namespace
