@@ -66,7 +66,11 @@ CardGrid::CardGrid()
     }
 }
 
-CardGrid::~CardGrid() = default;
+CardGrid::~CardGrid()
+{
+    if (observer_)
+        observer_->gridDestroyed();
+}
 
 void CardGrid::setRowCount(qint32 count)
 {

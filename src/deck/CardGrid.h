@@ -18,6 +18,8 @@ public:
     virtual void cellChanged(qint32 col, qint32 row) = 0;  // text or colour of one cell
     virtual void rowsChanged() = 0;                        // row count, row order or row hidden flags
     virtual void columnsChanged() = 0;                     // column hidden flags
+    // The grid is going away (a window may destroy its grid before the view that shows it).
+    virtual void gridDestroyed() {}
 };
 
 // The card grid: 19 text columns, row 0 the headers, card rows from 1; per-cell fore colours, per-row

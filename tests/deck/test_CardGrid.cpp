@@ -243,6 +243,8 @@ class RecordingObserver : public CardGridObserver {
     std::vector<std::pair<qint32, qint32>> cells;
     int rows = 0;
     int columns = 0;
+    int destroyed = 0;
+    void gridDestroyed() override { ++destroyed; }
     void cellChanged(qint32 col, qint32 row) override { cells.emplace_back(col, row); }
     void rowsChanged() override { ++rows; }
     void columnsChanged() override { ++columns; }
@@ -285,6 +287,16 @@ TEST(CardGridObserver, IsToldOfEveryRealChangeAndNothingElse)
     grid.setObserver(nullptr);
     grid.setCellText(colName, 1, u"quiet"_s);
     EXPECT_EQ(seen.cells.size(), 4u);
+}
+
+TEST(CardGridObserver, IsToldWhenTheGridGoes)
+{
+    RecordingObserver seen;
+    {
+        CardGrid grid;
+        grid.setObserver(&seen);
+    }
+    EXPECT_EQ(seen.destroyed, 1);
 }
 
 } // namespace

@@ -1,0 +1,167 @@
+#include "CardGridView.h"
+
+#include "CardGridDelegate.h"
+#include "CardGridModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+CardGridView::CardGridView(CardGrid& grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(new CardGridModel(grid, this)), delegate_(new CardGridDelegate(this))
+{
+    setObjectName(u"fpsCardList"_s);
+    setModel(model_);
+    setItemDelegate(delegate_);
+    setSortingEnabled(false); // sorting is the grid's business, through the header click handler
+    setAlternatingRowColors(false);
+    setShowGrid(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setWordWrap(false);
+
+    // A header click is a click on row 0, not a column selection (which would also move the
+    // current cell and raise LeaveCell).
+    disconnect(horizontalHeader(), SIGNAL(sectionPressed(int)), this, nullptr);
+    disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, nullptr);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    applyColumnWidths();
+    syncColumns();
+
+    connect(model_, &CardGridModel::columnsHiddenChanged, this, &CardGridView::syncColumns);
+    connect(model_, &QAbstractItemModel::modelReset, this, &CardGridView::restoreAfterReset);
+    connect(delegate_, &CardGridDelegate::repaintNeeded, this, [this](const QModelIndex& index) { update(index); });
+    connect(delegate_, &CardGridDelegate::buttonPressed, this, [this](const QModelIndex& index) {
+        const qint32 row = gridRowOf(index);
+        if (row >= 1)
+            Q_EMIT ButtonClicked(index.column() + 1, row, 0);
+    });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const qint32 row = gridRowOf(index);
+        if (row >= 1)
+            Q_EMIT Click(index.column() + 1, row);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const qint32 row = gridRowOf(index);
+        // On a button the second click is a press, already counted by the delegate.
+        if (row >= 1 && !CardGridModel::isButtonColumn(index.column() + 1))
+            Q_EMIT DblClick(index.column() + 1, row);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { Q_EMIT Click(section + 1, 0); });
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        const qint32 row = model_->gridRow(section);
+        if (row >= 1)
+            Q_EMIT Click(0, row);
+    });
+    restoreAfterReset();
+}
+
+CardGridView::~CardGridView() = default;
+
+qint32 CardGridView::gridRowOf(const QModelIndex& index) const
+{
+    return index.isValid() ? model_->gridRow(index.row()) : -1;
+}
+
+void CardGridView::applyColumnWidths()
+{
+    const int zero = fontMetrics().horizontalAdvance(u'0');
+    for (qint32 col = 1; col <= kColumnCount; ++col)
+        setColumnWidth(col - 1, int(std::lround(grid_.columnWidth(col) * zero)));
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void CardGridView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyColumnWidths();
+}
+
+void CardGridView::syncColumns()
+{
+    for (qint32 col = 1; col <= kColumnCount; ++col)
+        setColumnHidden(col - 1, grid_.columnHidden(col));
+}
+
+void CardGridView::setCurrentQuietly(const QModelIndex& index)
+{
+    const QScopedValueRollback<bool> guard(quiet_, true);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+// A reset forgets the current cell and the selection; the grid remembers both by grid row.
+void CardGridView::restoreAfterReset()
+{
+    const int row = model_->modelRow(grid_.activeRow());
+    const qint32 col = grid_.activeCol();
+    if (row >= 0 && CardGrid::validColumn(col))
+        setCurrentQuietly(model_->index(row, col - 1));
+    applyGridSelection();
+}
+
+void CardGridView::applyGridSelection()
+{
+    const CardGrid::Block block = grid_.selection();
+    const qint32 col1 = std::max(block.col1, 1);
+    const qint32 col2 = std::min(block.col2, kColumnCount);
+    const qint32 row1 = std::max(block.row1, 1);
+    const qint32 row2 = std::min(block.row2, grid_.rowCount());
+    QItemSelection selection;
+    if (col1 <= col2 && row1 <= row2) {
+        // Shown rows keep grid order, so the shown rows of the block are one run of model rows.
+        int first = -1, last = -1;
+        for (qint32 r = row1; r <= row2 && first < 0; ++r)
+            first = model_->modelRow(r);
+        for (qint32 r = row2; r >= row1 && last < 0; --r)
+            last = model_->modelRow(r);
+        if (first >= 0 && last >= first)
+            selection.select(model_->index(first, col1 - 1), model_->index(last, col2 - 1));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void CardGridView::selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2)
+{
+    model_->flushNow();
+    grid_.selectBlock(col1, row1, col2, row2);
+    applyGridSelection();
+}
+
+void CardGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (quiet_ || !current.isValid())
+        return;
+    const qint32 newCol = current.column() + 1;
+    const qint32 newRow = gridRowOf(current);
+    const qint32 oldCol = previous.isValid() ? previous.column() + 1 : grid_.activeCol();
+    const qint32 oldRow = previous.isValid() ? gridRowOf(previous) : grid_.activeRow();
+    bool cancel = false;
+    Q_EMIT LeaveCell(oldCol, oldRow, newCol, newRow, &cancel);
+    if (cancel && previous.isValid()) {
+        setCurrentQuietly(previous);
+        return;
+    }
+    grid_.setActiveCell(newCol, newRow);
+}
+
+void CardGridView::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyDown(event->key(), int(event->modifiers()));
+    QTableView::keyPressEvent(event);
+}
+
+void CardGridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    delegate_->releaseButton();
+}
