@@ -42,7 +42,7 @@ void ProfileIndex::indexSections()
         const Line line = classify(text.sliced(pos, span.end - pos));
         if (!sections_.empty())
             sections_.back().bodyEnd = lineStart;
-        sections_.push_back({line.name, span.next, n, nameHash(line.name)});
+        sections_.push_back({line.name, span.next, n, nameHash(line.name), false});
         if (span.next == n)
             break;
         pos = span.next;
@@ -59,6 +59,7 @@ void ProfileIndex::indexSections()
             const qint32 other = slots_[i];
             if (other < 0) {
                 slots_[i] = s;
+                sections_[s].first = true;
                 break;
             }
             // The first of duplicate sections wins; a later one's keys are not merged.
@@ -105,9 +106,17 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
     const QStringView keyName = trimmed(key);
     if (sectionName.isEmpty() || keyName.isEmpty())
         return std::nullopt;
-    const qint32 s = findSection(sectionName);
-    if (s < 0)
-        return std::nullopt;
+    // Readers ask for several keys of one section in a row, and usually go through the sections
+    // in file order: try the same and the next section before the hash.
+    qint32 s = lastSection_;
+    if (s < 0 || !sameName(sections_[s].name, sectionName)) {
+        const qint32 next = lastSection_ + 1;
+        if (next < qint32(sections_.size()) && sections_[next].first && sameName(sections_[next].name, sectionName))
+            s = next;
+        else if ((s = findSection(sectionName)) < 0)
+            return std::nullopt;
+        lastSection_ = s;
+    }
 
     ParsedSection& entry = parsed(s);
     for (const Key& k : entry.keys)
@@ -115,18 +124,30 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
             return k.value;
 
     // Parse on only until the key turns up: the first of duplicate keys is the first one met.
+    // A body holds no header line (each one ends a body), so every line holding "=" is a key line;
+    // one pass per line finds both its "=" and its end.
     const QStringView text(*text_);
+    const char16_t* p = text.utf16();
     const qsizetype bodyEnd = sections_[s].bodyEnd;
-    while (entry.next < bodyEnd) {
-        const LineSpan span = lineAt(text, entry.next);
-        const qsizetype lineEnd = std::min(span.end, bodyEnd);
-        const Line line = classify(text.sliced(entry.next, lineEnd - entry.next));
-        entry.next = std::min(span.next, bodyEnd);
-        if (line.kind != Line::Key)
+    qsizetype i = entry.next;
+    while (i < bodyEnd) {
+        const qsizetype lineStart = i;
+        qsizetype eq = -1;
+        for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
+            if (p[i] == u'=' && eq < 0)
+                eq = i;
+        const qsizetype lineEnd = i;
+        if (i < bodyEnd)
+            i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
+        if (eq < 0)
             continue;
-        entry.keys.push_back({line.name, line.value});
-        if (sameName(line.name, keyName))
-            return line.value;
+        const Key k{trimmed(text.sliced(lineStart, eq - lineStart)), trimmed(text.sliced(eq + 1, lineEnd - eq - 1))};
+        entry.keys.push_back(k);
+        if (sameName(k.name, keyName)) {
+            entry.next = i;
+            return k.value;
+        }
     }
+    entry.next = i;
     return std::nullopt;
 }

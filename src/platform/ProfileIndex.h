@@ -32,6 +32,7 @@ private:
         qsizetype bodyBegin;
         qsizetype bodyEnd;
         size_t hash;
+        bool first;  // not a later duplicate of an earlier section
     };
     struct Key {
         QStringView name;
@@ -56,4 +57,5 @@ private:
     // alternate between sections without re-parsing either.
     mutable std::array<ParsedSection, 4> cache_;
     mutable quint64 clock_ = 0;
+    mutable qint32 lastSection_ = -1;
 };

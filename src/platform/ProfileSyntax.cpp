@@ -13,16 +13,6 @@ QStringView trimmed(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-bool sameName(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (foldAscii(a[i].unicode()) != foldAscii(b[i].unicode()))
-            return false;
-    return true;
-}
-
 size_t nameHash(QStringView name)
 {
     // FNV-1a over the folded UTF-16 units.
@@ -31,7 +21,11 @@ size_t nameHash(QStringView name)
         h ^= foldAscii(c.unicode());
         h *= 1099511628211ull;
     }
-    return size_t(h ^ (h >> 29));
+    // The multiplications only carry upwards: mix the high bits down before a table takes the low ones.
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    return size_t(h);
 }
 
 bool isBlankArgument(QStringView text)

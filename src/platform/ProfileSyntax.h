@@ -16,8 +16,18 @@ inline char16_t foldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t
 
 // Spaces and tabs removed at both ends.
 QStringView trimmed(QStringView text);
-// Equal without regard to ASCII case.
-bool sameName(QStringView a, QStringView b);
+// Equal without regard to ASCII case. Inline: bulk readers call it for every key they ask.
+inline bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    const char16_t* pa = a.utf16();
+    const char16_t* pb = b.utf16();
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (pa[i] != pb[i] && foldAscii(pa[i]) != foldAscii(pb[i]))
+            return false;
+    return true;
+}
 // A hash consistent with sameName.
 size_t nameHash(QStringView name);
 // Empty or only U+0020: such a name argument is replaced by the object's property.
