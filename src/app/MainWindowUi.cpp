@@ -5,6 +5,7 @@
 #include "frmWait.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -20,6 +21,8 @@ MainWindowUi::~MainWindowUi() { delete wait_.data(); }
 
 MsgResult MainWindowUi::messageBox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
+    // Also on standard error: the only trace a message leaves when the program runs unattended.
+    qInfo().noquote() << title << u':' << text;
     QMessageBox box(window_.isVisible() ? &window_ : nullptr);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowTitle(title);

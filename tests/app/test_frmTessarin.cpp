@@ -1,0 +1,345 @@
+#include "app/CardGridView.h"
+#include "app/frmTessarin.h"
+#include "app/frmWait.h"
+
+#include "Fixtures.h"
+#include "ModalAnswer.h"
+#include "WindowSystemClose.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<Fixtures::CardSpec> cards(int n)
+{
+    QList<Fixtures::CardSpec> out;
+    const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
+    for (int i = 1; i <= n; ++i)
+        out.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
+                    {u"Type="_s + types[i % 3], u"Name=札"_s + QString::number(i), u"Class=人間／獣"_s}});
+    return out;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    Fixtures::TempHome home;
+    std::unique_ptr<frmTessarin> w;
+
+    void start(int cardCount = 12, const QString& showSelect = u"1"_s)
+    {
+        home.writeCatalogue(Fixtures::catalogueLines(QString::number(cardCount), showSelect, u"50"_s, u"3"_s,
+                                                     cards(cardCount)));
+        w = std::make_unique<frmTessarin>();
+        ASSERT_TRUE(w->Form_Load());
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
+    template <typename T>
+    T* child(const char16_t* name) const
+    {
+        T* c = w->findChild<T*>(QString::fromUtf16(name));
+        EXPECT_NE(c, nullptr) << QString::fromUtf16(name).toStdString();
+        return c;
+    }
+    int px(qint32 twips) const { return w->twips().toPx(twips); }
+    int outerWidth() const { return w->frameGeometry().width(); }
+    void press(qint32 col, qint32 row) { Q_EMIT w->grid()->ButtonClicked(col, row, 0); }
+};
+
+TEST_F(MainWindowTest, ShowsTheTitleTheGridAndTheControlsAtStart)
+{
+    start();
+    EXPECT_EQ(w->windowTitle(), u"Tessarin ver1.0.0"_s);
+    auto* grid = child<CardGridView>(u"fpsCardList");
+    ASSERT_EQ(grid->model()->columnCount(), 19);
+    const QStringList headers{u"No."_s,  u"種類"_s, u"名前"_s, u"枚数"_s, u" "_s,    u" "_s,     u"枚数"_s,
+                              u" "_s,    u" "_s,    u"ﾉｰﾄﾞ"_s, u"ｺｽﾄ"_s, u"ｸﾞﾚｲｽﾞ"_s, u"攻撃"_s, u"耐久"_s,
+                              u"使用者"_s, u"維持"_s, u"種族"_s, u"戦術など"_s, u"絵師"_s};
+    for (int c = 0; c < 19; ++c) {
+        EXPECT_EQ(grid->model()->headerData(c, Qt::Horizontal).toString(), headers[c]) << c;
+        EXPECT_EQ(grid->isColumnHidden(c), c >= 6) << c;
+    }
+    EXPECT_EQ(grid->model()->rowCount(), 12);
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(192, 192, 224));
+
+    struct Control {
+        const char16_t* name;
+        QString caption;
+        bool visible;
+    };
+    const Control controls[] = {
+        {u"cmdSerch", u"表示絞り込み"_s, true},  {u"cmdOpen", u"デッキを開く"_s, true},
+        {u"cmdSave", u"デッキを保存"_s, true},   {u"cmdClose", u"終了"_s, true},
+        {u"cmdReset", u"リセット"_s, true},      {u"cmdSideReset", u"リセット"_s, false},
+    };
+    for (const Control& c : controls) {
+        auto* b = child<QPushButton>(c.name);
+        EXPECT_EQ(b->text(), c.caption);
+        EXPECT_EQ(b->isVisible(), c.visible);
+    }
+    const Control checks[] = {{u"chkFull", u"色々な項目を表示"_s, true},
+                              {u"chkSide", u"サイドボード"_s, true},
+                              {u"chkOption", u"戦術と絵師も表示"_s, false}};
+    for (const Control& c : checks) {
+        auto* b = child<QCheckBox>(c.name);
+        EXPECT_EQ(b->text(), c.caption);
+        EXPECT_EQ(b->isVisible(), c.visible);
+        EXPECT_FALSE(b->isChecked());
+    }
+    const Control labels[] = {
+        {u"lblCharacterSumTitle", u"キャラクター："_s, true}, {u"lblSpellSumTitile", u"スペル："_s, true},
+        {u"lblCommandSumTitle", u"コマンド："_s, true},       {u"lblSumTitle", u"合計："_s, true},
+        {u"lblSideTitle", u"：サイド枚数"_s, false},
+        {u"lblMessage", u"※列名をクリックしてソートできます。"_s, false},
+        {u"lblSum", u"0"_s, true}, {u"lblSideSum", u"0"_s, false}, {u"lblSide", u"0"_s, false},
+        {u"lblCharacterSum", u"0"_s, true}, {u"lblSpellSum", u"0"_s, true}, {u"lblCommandSum", u"0"_s, true},
+    };
+    for (const Control& c : labels) {
+        auto* l = child<QLabel>(c.name);
+        EXPECT_EQ(l->text(), c.caption);
+        EXPECT_EQ(l->isVisible(), c.visible);
+    }
+    EXPECT_EQ(child<QLabel>(u"lblSum")->font().family(), u"ＭＳ ゴシック"_s);
+    EXPECT_EQ(QFontInfo(child<QLabel>(u"lblSum")->font()).family(), u"IPAGothic"_s);
+    EXPECT_EQ(QFontInfo(child<QLabel>(u"lblSumTitle")->font()).family(), u"IPAPGothic"_s);
+    EXPECT_EQ(child<QLabel>(u"lblCharacterSum")->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, TheCloseBoxDoesNothingButTheCloseButtonAsks)
+{
+    start();
+    EXPECT_FALSE(windowSystemClose(*w));
+    EXPECT_TRUE(w->isVisible());
+
+    ShownBox box;
+    answerNextMessageBox(w.get(), box, QMessageBox::Cancel);
+    QTest::mouseClick(child<QPushButton>(u"cmdClose"), Qt::LeftButton);
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.text, u"デッキエディタを閉じます。\r\nよろしいですか？"_s);
+    EXPECT_EQ(box.title, u"終了確認"_s);
+    EXPECT_EQ(box.icon, QMessageBox::Information);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_TRUE(w->isVisible());
+
+    ShownBox again;
+    answerNextMessageBox(w.get(), again, QMessageBox::Ok);
+    QTest::mouseClick(child<QPushButton>(u"cmdClose"), Qt::LeftButton);
+    ASSERT_TRUE(again.seen);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, StepButtonsMoveTheTotalsAndTheirColours)
+{
+    start();
+    // Row r holds card r; card 1 is a Spell, card 3 a Character (types cycle by number mod 3).
+    for (int i = 0; i < 4; ++i)
+        press(colDeckUp, 1);
+    press(colDeckUp, 3);
+    EXPECT_EQ(child<QLabel>(u"lblSum")->text(), u"4"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSpellSum")->text(), u"3"_s);
+    EXPECT_EQ(child<QLabel>(u"lblCharacterSum")->text(), u"1"_s);
+    EXPECT_EQ(w->state().fpsCardList.cellText(colDeck, 1), u"3"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSum")->palette().color(QPalette::Window), QColor(255, 255, 128));
+
+    child<QCheckBox>(u"chkSide")->setChecked(true);
+    press(colSideDown, 1);
+    press(colSideUp, 2);
+    EXPECT_EQ(child<QLabel>(u"lblSideSum")->text(), u"4"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSide")->text(), u"1"_s);
+    auto* reset = child<QPushButton>(u"cmdSideReset");
+    QTest::mouseClick(reset, Qt::LeftButton);
+    EXPECT_EQ(reset->text(), u"リセット"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSide")->text(), u"0"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSideSum")->text(), u"4"_s);
+    EXPECT_EQ(w->state().fpsCardList.cellText(colSide, 1), u"0"_s);
+}
+
+struct ViewCase {
+    const char* name;
+    std::vector<const char16_t*> checks;  // boxes checked, in order
+    std::vector<int> shownColumns;        // 1-based, besides 1 to 6
+    qint32 extraWidth;                    // twips
+    std::vector<const char16_t*> shownControls;
+};
+
+class ViewOptionTest : public MainWindowTest, public ::testing::WithParamInterface<ViewCase> {};
+
+TEST_P(ViewOptionTest, ShowColumnsControlsAndWidenTheWindow)
+{
+    const ViewCase& c = GetParam();
+    start();
+    const int base = outerWidth();
+    ASSERT_EQ(w->baseWidth(), w->twips().fromPx(base));
+    for (const char16_t* name : c.checks)
+        child<QCheckBox>(name)->setChecked(true);
+    auto* grid = w->grid();
+    for (int col = 7; col <= 19; ++col) {
+        const bool shown = std::find(c.shownColumns.begin(), c.shownColumns.end(), col) != c.shownColumns.end();
+        EXPECT_EQ(grid->isColumnHidden(col - 1), !shown) << "column " << col;
+    }
+    EXPECT_NEAR(outerWidth(), px(w->baseWidth() + c.extraWidth), 1);
+    const int screen = w->screen()->geometry().width();
+    EXPECT_EQ(w->frameGeometry().left(), std::max(screen / 2 - outerWidth() / 2, 0)) << "centred";
+    EXPECT_NEAR(grid->width(), outerWidth() - px(w->widthMargin()), 1);
+    for (const char16_t* name :
+         {u"chkOption", u"lblMessage", u"lblSide", u"lblSideTitle", u"lblSideSum", u"cmdSideReset"}) {
+        const bool shown = std::find_if(c.shownControls.begin(), c.shownControls.end(), [&](const char16_t* s) {
+                               return QStringView(s) == QStringView(name);
+                           }) != c.shownControls.end();
+        EXPECT_EQ(w->findChild<QWidget*>(QString::fromUtf16(name))->isVisible(), shown)
+            << QString::fromUtf16(name).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ViewOptionTest,
+    ::testing::Values(
+        ViewCase{"full", {u"chkFull"}, {10, 11, 12, 13, 14, 15, 16, 17}, 6000, {u"chkOption", u"lblMessage"}},
+        ViewCase{"side", {u"chkSide"}, {7, 8, 9}, 1980, {u"lblSide", u"lblSideTitle", u"lblSideSum", u"cmdSideReset"}},
+        ViewCase{"option",
+                 {u"chkFull", u"chkOption"},
+                 {10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+                 10140,
+                 {u"chkOption", u"lblMessage"}},
+        ViewCase{"all",
+                 {u"chkSide", u"chkFull", u"chkOption"},
+                 {7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+                 12120,
+                 {u"chkOption", u"lblMessage", u"lblSide", u"lblSideTitle", u"lblSideSum", u"cmdSideReset"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, UncheckingFullHidesAndUnchecksTheOptionAndMovesNothingBack)
+{
+    start();
+    auto* full = child<QCheckBox>(u"chkFull");
+    auto* side = child<QCheckBox>(u"chkSide");
+    auto* option = child<QCheckBox>(u"chkOption");
+    auto* message = child<QLabel>(u"lblMessage");
+    const int messageX = message->x();
+    side->setChecked(true);
+    EXPECT_NEAR(message->x(), messageX + px(1980), 1);
+    full->setChecked(true);
+    option->setChecked(true);
+    full->setChecked(false);
+    EXPECT_FALSE(option->isChecked());
+    EXPECT_FALSE(option->isVisible());
+    for (int col = 10; col <= 19; ++col)
+        EXPECT_TRUE(w->grid()->isColumnHidden(col - 1)) << col;
+    EXPECT_NEAR(outerWidth(), px(w->baseWidth() + 1980), 1);
+    side->setChecked(false);
+    EXPECT_NEAR(message->x(), messageX, 1);
+    EXPECT_NEAR(outerWidth(), px(w->baseWidth()), 1);
+}
+
+TEST_F(MainWindowTest, TheGridFollowsTheWindowButNeverNarrowsBelowItsStart)
+{
+    start();
+    const QSize start = w->grid()->size();
+    w->resize(w->width() + 100, w->height() + 50);
+    EXPECT_EQ(w->grid()->size(), start + QSize(100, 50));
+    w->resize(w->width() - 400, w->height() - 50);
+    EXPECT_EQ(w->grid()->width(), start.width());
+    w->showMinimized();
+    w->showNormal();
+    EXPECT_EQ(w->grid()->width(), start.width());
+}
+
+TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
+{
+    start();
+    press(colDeckUp, 2);
+    auto* reset = child<QPushButton>(u"cmdReset");
+    QTest::mouseClick(reset, Qt::LeftButton);
+    EXPECT_EQ(reset->text(), u"リセット"_s);
+    EXPECT_EQ(child<QLabel>(u"lblSum")->text(), u"0"_s);
+    EXPECT_EQ(w->state().fpsCardList.cellText(colDeck, 2), u"0"_s);
+
+    Fixtures::writeCp932Lines(home.cataloguePath(), {u"[Card]"_s, u"Total=12"_s, u"Deck=50"_s});
+    ShownBox box;
+    answerNextMessageBox(w.get(), box, QMessageBox::Ok);
+    QTest::mouseClick(reset, Qt::LeftButton);
+    ASSERT_TRUE(box.seen);
+    EXPECT_EQ(box.text, u"型が一致しません。"_s);
+    EXPECT_EQ(box.title, u"Tessarin"_s);
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    for (const char16_t* name : {u"cmdOpen", u"cmdSave", u"cmdClose", u"cmdReset", u"cmdSideReset"})
+        EXPECT_TRUE(child<QPushButton>(name)->isEnabled()) << QString::fromUtf16(name).toStdString();
+    EXPECT_TRUE(w->grid()->isEnabled());
+    EXPECT_TRUE(w->findChildren<frmWait*>().isEmpty() ||
+                !w->findChildren<frmWait*>().first()->isVisible());
+}
+
+TEST_F(MainWindowTest, ControlsAreDisabledWhileALoadRunsAndTheWaitWindowShowsProgress)
+{
+    start(30);
+    home.writeCatalogue(Fixtures::catalogueLines(u"6000"_s, u"1"_s, u"50"_s, u"3"_s, cards(6000)));
+    struct Seen {
+        bool waitVisible = false, openEnabled = true, gridEnabled = true, searchEnabled = false, closable = true;
+        QString waitTitle, waitText;
+    } seen;
+    // Looks at the window at the moment the wait window comes up.
+    struct Probe : QObject {
+        std::function<void(frmWait*)> onShow;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show)
+                if (auto* wait = qobject_cast<frmWait*>(o))
+                    onShow(wait);
+            return false;
+        }
+    } probe;
+    probe.onShow = [&](frmWait* wait) {
+        if (seen.waitVisible)
+            return;
+        seen.waitVisible = true;
+        seen.openEnabled = child<QPushButton>(u"cmdOpen")->isEnabled();
+        seen.gridEnabled = w->grid()->isEnabled();
+        seen.searchEnabled = child<QPushButton>(u"cmdSerch")->isEnabled();
+        seen.waitTitle = wait->windowTitle();
+        seen.closable = windowSystemClose(*wait) || !wait->isVisible();
+    };
+    qApp->installEventFilter(&probe);
+    QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
+    qApp->removeEventFilter(&probe);
+    ASSERT_TRUE(seen.waitVisible);
+    EXPECT_FALSE(seen.openEnabled);
+    EXPECT_FALSE(seen.gridEnabled);
+    EXPECT_TRUE(seen.searchEnabled) << "a full load with ShowSelect on leaves the search button alone";
+    EXPECT_EQ(seen.waitTitle, u"実行中..."_s);
+    EXPECT_FALSE(seen.closable);
+    EXPECT_TRUE(child<QPushButton>(u"cmdOpen")->isEnabled());
+    EXPECT_EQ(w->grid()->model()->rowCount(), 6000);
+}
+
+TEST_F(MainWindowTest, TheWaitWindowLooksAsDesigned)
+{
+    frmWait wait;
+    EXPECT_EQ(wait.windowTitle(), u"実行中..."_s);
+    EXPECT_EQ(wait.lblMessage()->text(), u"実行中"_s);
+    EXPECT_EQ(wait.lblMessage()->objectName(), u"lblMessage"_s);
+    EXPECT_EQ(wait.pgbWait()->objectName(), u"pgbWait"_s);
+    EXPECT_EQ(wait.pgbWait()->minimum(), 0);
+    EXPECT_EQ(wait.palette().color(QPalette::Window), QColor(224, 224, 224));
+}
+
+TEST_F(MainWindowTest, ShowSelectOffDisablesTheSearchButton)
+{
+    start(5, u"0"_s);
+    EXPECT_FALSE(child<QPushButton>(u"cmdSerch")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(u"cmdOpen")->isEnabled());
+}
+
+}  // namespace
