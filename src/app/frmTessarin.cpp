@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -61,6 +62,9 @@ void frmTessarin::place(QWidget* w, qint32 left, qint32 top, qint32 width, qint3
 void frmTessarin::createControls()
 {
     fpsCardList_ = new CardGridView(state_.fpsCardList, this);
+    fpsCardList_->setFont(proportionalFont());
+    // Row numbers say nothing here: rows move when sorted, the card number is the key.
+    fpsCardList_->verticalHeader()->hide();
     place(fpsCardList_, 5760, 1200, 7425, 6375);
     connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
 
@@ -144,6 +148,11 @@ bool frmTessarin::Form_Load()
     widthMargin_ = baseWidth_ - twips_.fromPx(fpsCardList_->width());
     heightMargin_ = outerHeightTwips() - twips_.fromPx(fpsCardList_->height());
     measured_ = true;
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect g = s->availableGeometry();
+        move(g.x() + std::max((g.width() - frameGeometry().width()) / 2, 0),
+             g.y() + std::max((g.height() - frameGeometry().height()) / 2, 0));
+    }
     if (flngLoadCardList(state_, ui_, true) != 0)
         return false;
     return true;
