@@ -79,7 +79,17 @@ double leadingValue(QStringView text)
     const Scan s = scanNumber(text, i);
     if (!s.found)
         return 0.0;
-    const double v = parse(text.mid(i, s.end - i));
+    // Counts and card values are short whole numbers: read those without building a string.
+    const QStringView number = text.mid(i, s.end - i);
+    if (number.size() <= 15) {
+        qsizetype j = number.startsWith(u'-') || number.startsWith(u'+') ? 1 : 0;
+        double whole = 0;
+        for (; j < number.size() && isDigit(number[j]); ++j)
+            whole = whole * 10 + (number[j].unicode() - u'0');
+        if (j == number.size())
+            return number.startsWith(u'-') && whole != 0 ? -whole : whole;
+    }
+    const double v = parse(number);
     return v == 0.0 ? 0.0 : v;  // no negative zero
 }
 

@@ -1,0 +1,178 @@
+// Catalogue loading and deck opening against the floor of reading and decoding the same file,
+// measured in one run. Each benchmark reports its time as a multiple of the floor ("x_floor").
+
+#include "CatalogueGenerator.h"
+
+#include "app/FontSetup.h"
+#include "app/frmTessarin.h"
+#include "catalogue/CardListLoader.h"
+#include "catalogue/EditorState.h"
+#include "deckfile/DeckOpener.h"
+#include "platform/Cp932.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Ui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class QuietUi : public Ui {
+public:
+    MsgResult messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::Ok; }
+    QString chooseOpenFile(const QString&) override { return {}; }
+    QString chooseSaveFile(const QString&) override { return {}; }
+    void processEvents() override {}
+    void setWindowTitle(const QString&) override {}
+    void setControlsEnabled(bool) override {}
+    void setSearchEnabled(bool) override {}
+    void waitCreate() override {}
+    void waitShow() override {}
+    void waitSetMessage(const QString&) override {}
+    void waitSetProgress(qint32, qint32) override {}
+    void waitClose() override {}
+    void totalsChanged() override {}
+};
+
+// One program folder per catalogue size, made once.
+struct Home {
+    QTemporaryDir dir;
+    QString catalogue;
+    QString deck;
+    double floorSeconds = 0;
+};
+
+double readAndDecode(const QString& path)
+{
+    const auto start = Clock::now();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QString text = Cp932::decode(f.readAll());
+    benchmark::DoNotOptimize(text.constData());
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+Home& home(qint32 cards)
+{
+    static std::map<qint32, std::unique_ptr<Home>> homes;
+    auto& h = homes[cards];
+    if (!h) {
+        h = std::make_unique<Home>();
+        QDir(h->dir.path()).mkpath(u"card"_s);
+        h->catalogue = h->dir.filePath(u"card/cardlist.ini"_s);
+        QFile f(h->catalogue);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(generateCatalogue(cards, 3, 2026));
+        f.close();
+        // A 50-card main deck and a side board of 10 in and 10 out, as a player saves it.
+        QByteArray deck;
+        for (int i = 1; i <= 17; ++i)
+            deck += QByteArray::number(i == 17 ? 2 : 3) + ',' + QByteArray::number(i * 7).rightJustified(3, '0') + ",x\r\n";
+        deck += "--\r\n";
+        for (int i = 1; i <= 5; ++i)
+            deck += "2," + QByteArray::number(i * 11).rightJustified(3, '0') + ",x\r\n";
+        for (int i = 1; i <= 5; ++i)
+            deck += "-2," + QByteArray::number(i * 7).rightJustified(3, '0') + ",x\r\n";
+        h->deck = h->dir.filePath(u"deck.txt"_s);
+        QFile d(h->deck);
+        if (d.open(QIODevice::WriteOnly))
+            d.write(deck);
+        d.close();
+        double best = 1e9;
+        for (int i = 0; i < 5; ++i)
+            best = std::min(best, readAndDecode(h->catalogue));
+        h->floorSeconds = best;
+    }
+    ProgramFolder::setOverride(h->dir.path());
+    return *h;
+}
+
+// Runs body per iteration and reports the mean time per iteration as a multiple of the floor.
+template <typename F>
+void measure(benchmark::State& state, const Home& h, F&& body)
+{
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        body();
+        total += std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    state.counters["x_floor"] = total / double(state.iterations()) / h.floorSeconds;
+    state.counters["floor_ms"] = h.floorSeconds * 1000;
+}
+
+void BM_Floor_ReadAndDecode(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    measure(state, h, [&] { readAndDecode(h.catalogue); });
+}
+
+void BM_FullLoad_Core(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    QuietUi ui;
+    EditorState editor;
+    measure(state, h, [&] { flngLoadCardList(editor, ui, true); });
+}
+
+void BM_FullLoad_Window(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    frmTessarin window;
+    window.show();
+    measure(state, h, [&] { flngLoadCardList(window.state(), window.ui(), true); });
+}
+
+void BM_DeckOpeningReload_Core(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    QuietUi ui;
+    EditorState editor;
+    measure(state, h, [&] { flngLoadCardList(editor, ui, false); });
+}
+
+void BM_OpenDeck_Core(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    QuietUi ui;
+    EditorState editor;
+    measure(state, h, [&] {
+        QString path = h.deck;
+        plngOpenFile(editor, ui, path);
+    });
+    if (editor.totals.value(TotalLabel::lblSum) != 50)
+        state.SkipWithError("the benchmark deck did not load as 50 cards");
+}
+
+}  // namespace
+
+BENCHMARK(BM_Floor_ReadAndDecode)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullLoad_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullLoad_Window)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeckOpeningReload_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenDeck_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
