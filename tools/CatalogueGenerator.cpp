@@ -39,7 +39,8 @@ constexpr const char16_t* kEpithets[] = {u"紅蓮の", u"蒼き", u"白銀の", 
 constexpr const char16_t* kNouns[] = {u"剣士",   u"魔導師", u"騎士",   u"竜",     u"ソード", u"守護者",
                                       u"巫女",   u"狩人",   u"評議員", u"精霊",   u"ゾンビ", u"充填機",
                                       u"暴風",   u"構築者", u"申し子", u"ブレード"};
-constexpr char16_t kKana[] = u"アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン";
+constexpr char16_t kKana[] = u"アイウエオカキクケコサシスセソタチツテトナニヌネノ"
+                             u"ハヒフヘホマミムメモヤユヨラリルレロワン";
 constexpr int kKanaCount = int(std::size(kKana)) - 1;
 constexpr const char16_t* kRaces[] = {u"人間", u"妖怪", u"亡霊", u"機械", u"竜族",
                                       u"妖精", u"天使", u"悪魔", u"獣人", u"表現者"};

@@ -42,11 +42,6 @@ TEST(CatalogueGenerator, ReadsBackThroughTheProfileReader)
         names.insert(name);
         EXPECT_TRUE(types.contains(api.GetInitValue(u"Type"_s, section))) << section.toStdString();
         EXPECT_EQ(api.GetInitValue(u"File"_s, section), section + u".jpg"_s);
-        EXPECT_FALSE(api.GetInitValue(u"Ability"_s, section).isEmpty()) << section.toStdString();
-        EXPECT_FALSE(api.GetInitValue(u"Illustration"_s, section).isEmpty()) << section.toStdString();
-        const QString races = api.GetInitValue(u"Class"_s, section);
-        for (const QString& race : races.split(u'／', Qt::SkipEmptyParts))
-            EXPECT_FALSE(race.contains(u' ') || race.contains(u'　')) << section.toStdString();
     }
     EXPECT_EQ(names.size(), sections.size()) << "names are unique";
     EXPECT_EQ(api.GetInitValue(u"Name"_s, u"P04"_s), QString()) << "the promotional sequence ends";

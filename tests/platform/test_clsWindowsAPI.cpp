@@ -110,8 +110,8 @@ TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
 TEST_F(ProfileTest, EveryLineEnd)
 {
     for (const QString& eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
-        const QString text = u"[Card]"_s + eol + u"Total=3"_s + eol + eol + u"[評価ソ]"_s + eol + u"Name=ゾ]充["_s + eol +
-                             u"Type=Spell"_s;  // no final line end
+        const QString text = u"[Card]"_s + eol + u"Total=3"_s + eol + eol + u"[評価ソ]"_s + eol +
+                             u"Name=ゾ]充["_s + eol + u"Type=Spell"_s;  // no final line end
         const QString file = write(u"eol.ini"_s, cp932(text));
         const QString label = u"line end "_s + QString::number(eol.size()) + eol.back().unicode();
         EXPECT_EQ(read(file, u"Total"_s, u"Card"_s), u"3"_s) << label.toStdString();

@@ -13,7 +13,8 @@ namespace {
 // A catalogue with the characters that trip byte-level scanning: trail bytes 0x5B, 0x5C, 0x5D.
 const QByteArray kHead = cp932(u"[Card]\r\nTotal=2\r\n"_s);
 const QByteArray kShowSelect = "ShowSelect = 0 ";
-const QByteArray kTail = cp932(u"\r\nDeck=50\r\n\r\n[ソ]\r\nShowSelect=表\r\n[001]\r\nName=ー]評\r\n[card]\r\nShowSelect=2\r\n"_s);
+const QByteArray kTail =
+    cp932(u"\r\nDeck=50\r\n\r\n[ソ]\r\nShowSelect=表\r\n[001]\r\nName=ー]評\r\n[card]\r\nShowSelect=2\r\n"_s);
 
 template <size_t N>
 QByteArray raw(const char (&bytes)[N])
@@ -76,6 +77,30 @@ TEST_F(ProfileTest, WriteAddsWhatIsMissing)
     const QString created = path(u"created.ini"_s);
     ASSERT_TRUE(setValue(created, u"ShowSelect"_s, u"1"_s, u"  "_s));
     EXPECT_EQ(Fixtures::readBytes(created), QByteArray("[Card]\r\nShowSelect=1\r\n"));
+}
+
+TEST_F(ProfileTest, WriteInALargeFile)
+{
+    // Large enough that the writer takes it in several pieces; every section must still be found.
+    QByteArray original;
+    for (int i = 0; i < 40000; ++i)
+        original += cp932(u"[S"_s + QString::number(i) + u"]\r\nType=ソ表\r\nName=評ー"_s + QString::number(i) +
+                          u"\r\nText=能力\\n十字\r\n"_s);
+    ASSERT_GT(original.size(), 2 << 20);
+    for (const int i : {0, 1, 9999, 20000, 29999, 39999}) {
+        const QString file = write(u"large.ini"_s, original);
+        const QString section = u"S"_s + QString::number(i);
+        ASSERT_TRUE(setValue(file, u"Name"_s, u"新ソ"_s, section)) << i;
+        QByteArray expected = original;
+        const QByteArray oldLine = cp932(u"\nName=評ー"_s + QString::number(i) + u"\r"_s);
+        const qsizetype at = expected.indexOf(oldLine);
+        ASSERT_GE(at, 0);
+        expected.replace(at, oldLine.size(), cp932(u"\nName=新ソ\r"_s));
+        EXPECT_EQ(Fixtures::readBytes(file), expected) << i;
+    }
+    const QString file = write(u"large.ini"_s, original);
+    ASSERT_TRUE(setValue(file, u"Name"_s, u"x"_s, u"S40000"_s));
+    EXPECT_EQ(Fixtures::readBytes(file), original + "[S40000]\r\nName=x\r\n");
 }
 
 TEST_F(ProfileTest, FailedWriteLeavesFilesAlone)
