@@ -25,6 +25,9 @@ class CardGridModel : public QAbstractTableModel, public CardGridObserver {
     qint32 gridRow(int modelRow) const;
     int modelRow(qint32 gridRow) const;
 
+    // False once the grid has been destroyed (the model then shows nothing).
+    bool hasGrid() const { return grid_ != nullptr; }
+
     // Announces what the grid has changed since the last announcement, now.
     void flushNow();
 

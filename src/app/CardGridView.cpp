@@ -73,6 +73,8 @@ qint32 CardGridView::gridRowOf(const QModelIndex& index) const
 
 void CardGridView::applyColumnWidths()
 {
+    if (!model_->hasGrid())
+        return;
     const int zero = fontMetrics().horizontalAdvance(u'0');
     for (qint32 col = 1; col <= kColumnCount; ++col)
         setColumnWidth(col - 1, int(std::lround(grid_.columnWidth(col) * zero)));
@@ -88,6 +90,8 @@ void CardGridView::changeEvent(QEvent* event)
 
 void CardGridView::syncColumns()
 {
+    if (!model_->hasGrid())
+        return;
     for (qint32 col = 1; col <= kColumnCount; ++col)
         setColumnHidden(col - 1, grid_.columnHidden(col));
 }
@@ -101,6 +105,8 @@ void CardGridView::setCurrentQuietly(const QModelIndex& index)
 // A reset forgets the current cell and the selection; the grid remembers both by grid row.
 void CardGridView::restoreAfterReset()
 {
+    if (!model_->hasGrid())
+        return;
     const int row = model_->modelRow(grid_.activeRow());
     const qint32 col = grid_.activeCol();
     if (row >= 0 && CardGrid::validColumn(col))
@@ -131,6 +137,8 @@ void CardGridView::applyGridSelection()
 
 void CardGridView::selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2)
 {
+    if (!model_->hasGrid())
+        return;
     model_->flushNow();
     grid_.selectBlock(col1, row1, col2, row2);
     applyGridSelection();
@@ -139,7 +147,7 @@ void CardGridView::selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32
 void CardGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (quiet_ || !current.isValid())
+    if (quiet_ || !current.isValid() || !model_->hasGrid())
         return;
     const qint32 newCol = current.column() + 1;
     const qint32 newRow = gridRowOf(current);
