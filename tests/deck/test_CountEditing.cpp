@@ -272,28 +272,6 @@ TEST(CountEditing, RandomPressesKeepLimitsAndTotalsConsistent)
     }
 }
 
-TEST(CountEditing, ZeroCountsAreGreyAndOthersBlackNegativeIncluded)
-{
-    CardGrid grid;
-    grid.setRowCount(1);
-    setRow(grid, 1, 0, 0, u"Spell"_s);
-    Totals totals;
-    const struct {
-        qint32 col;
-        Rgb deck, side;
-    } steps[] = {{colDeckUp, kBlack, kGrey},
-                 {colSideDown, kBlack, kBlack},
-                 {colSideUp, kBlack, kGrey},
-                 {colSideDown, kBlack, kBlack},
-                 {colDeckDown, kGrey, kGrey}};
-    for (const auto& s : steps) {
-        fpsCardList_ButtonClicked(grid, totals, kLimits, s.col, 1);
-        EXPECT_EQ(grid.foreColor(colDeck, 1), s.deck) << grid.cellText(colDeck, 1).toStdString();
-        EXPECT_EQ(grid.foreColor(colSide, 1), s.side) << grid.cellText(colSide, 1).toStdString();
-    }
-    EXPECT_EQ(grid.cellText(colSide, 1), u"0"_s); // the last "<" took the removal back with the copy
-}
-
 // Notes, at each call, how many side counts are already back to 0.
 class ResetWatchingUi : public RecordingUi {
   public:
