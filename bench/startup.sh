@@ -12,7 +12,11 @@ for i in $(seq 1 "$runs"); do
   start=$(date +%s%N)
   "$bin" >/dev/null 2>&1 &
   pid=$!
-  until xdotool search --onlyvisible --name '^Tessarin ver' >/dev/null 2>&1; do sleep 0.005; done
+  for _ in $(seq 1 3000); do
+    xdotool search --onlyvisible --name '^Tessarin ver' >/dev/null 2>&1 && break
+    kill -0 "$pid" 2>/dev/null || { echo "tessarin ended before showing its window" >&2; exit 1; }
+    sleep 0.005
+  done
   end=$(date +%s%N)
   kill "$pid"; wait "$pid" 2>/dev/null || true
   echo $(( (end - start) / 1000000 ))
