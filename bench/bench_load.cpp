@@ -40,6 +40,7 @@ public:
     void setSearchEnabled(bool) override {}
     void waitCreate() override {}
     void waitShow() override {}
+    bool waitProgressDue() override { return false; }
     void waitSetMessage(const QString&) override {}
     void waitSetProgress(qint32, qint32) override {}
     void waitClose() override {}

@@ -86,6 +86,8 @@ void MainWindowUi::waitShow()
     sinceEvents_.restart();
 }
 
+bool MainWindowUi::waitProgressDue() { return wait_ && sinceEvents_.elapsed() >= kFrameMs; }
+
 void MainWindowUi::waitSetMessage(const QString& text)
 {
     pendingMessage_ = text;

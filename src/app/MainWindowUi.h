@@ -24,6 +24,7 @@ public:
     void setSearchEnabled(bool enabled) override;
     void waitCreate() override;
     void waitShow() override;
+    bool waitProgressDue() override;
     void waitSetMessage(const QString& text) override;
     void waitSetProgress(qint32 maximum, qint32 value) override;
     void waitClose() override;

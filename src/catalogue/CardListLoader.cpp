@@ -132,7 +132,7 @@ qint32 Loader::run()
     storage_ = api_.storage();
     const qint32 n = grid_.rowCount();
     for (qint32 i = 1; i <= n; ++i) {
-        if (progress_) {
+        if (progress_ && (i == n || ui_.waitProgressDue())) {
             ui_.waitSetMessage(CatalogueText::progressText(i, grid_.rowCount()));
             ui_.waitSetProgress(grid_.rowCount(), i);
         }
@@ -167,7 +167,7 @@ void Loader::fillRow(qint32 r, QStringView section)
 {
     struct Attribute {
         qint32 col;
-        const char16_t* key;
+        QStringView key;
         qint32 SearchSetup::*maximum;
     };
     static constexpr Attribute kAttributes[] = {
@@ -179,7 +179,7 @@ void Loader::fillRow(qint32 r, QStringView section)
         {colSkill, u"Skill", nullptr},       {colIllustration, u"Illustration", nullptr},
     };
     for (const Attribute& a : kAttributes) {
-        const QStringView v = value(QStringView(a.key), section);
+        const QStringView v = value(a.key, section);
         grid_.setCellShared(a.col, r, v, storage_);
         if (!progress_)
             continue;

@@ -23,7 +23,7 @@ QString totalOutOfRangeDescription()
     return u"カードリストの Total の値が範囲外です。(0～"_s + QString::number(kMaxCardTotal) + u")"_s;
 }
 
-QString regularCardNumber(qint32 i) { return u"%1"_s.arg(i, 3, 10, QChar(u'0')); }
+QString regularCardNumber(qint32 i) { return QString::number(i).rightJustified(3, u'0'); }
 
 QString promoCardNumber(qint32 k) { return u"P%1"_s.arg(k, 2, 10, QChar(u'0')); }
 

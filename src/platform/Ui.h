@@ -30,6 +30,8 @@ public:
     // The wait window of one catalogue load: created hidden, maybe shown, written, closed.
     virtual void waitCreate() = 0;
     virtual void waitShow() = 0;
+    // Whether a progress update would be seen now: texts are built at most once per frame.
+    virtual bool waitProgressDue() = 0;
     virtual void waitSetMessage(const QString& text) = 0;
     virtual void waitSetProgress(qint32 maximum, qint32 value) = 0;
     virtual void waitClose() = 0;

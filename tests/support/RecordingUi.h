@@ -42,6 +42,7 @@ public:
     void setSearchEnabled(bool enabled) override { searchEnabled << enabled; }
     void waitCreate() override;
     void waitShow() override;
+    bool waitProgressDue() override { return true; }
     void waitSetMessage(const QString& text) override { waitMessages << text; }
     void waitSetProgress(qint32 maximum, qint32 value) override { waitProgress.append({maximum, value}); }
     void waitClose() override;
