@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 // Widget tests only: answers the next modal dialog from a timer and records what it showed.
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include "platform/Ui.h"
 
 #include <QList>
