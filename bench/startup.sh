@@ -22,6 +22,6 @@ for i in $(seq 1 "$runs"); do
   echo $(( (end - start) / 1000000 ))
 done
 INNER
-times=$(xvfb-run -a -s "-screen 0 1600x1000x24" bash "$inner" "$(realpath "$build/tessarin")" "$runs" | sort -n)
+times=$(xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" bash "$inner" "$(realpath "$build/tessarin")" "$runs" | sort -n)
 echo "start-up to first shown main window (ms), $runs runs:" $times
 echo "median: $(echo "$times" | sed -n "$(( (runs + 1) / 2 ))p") ms"

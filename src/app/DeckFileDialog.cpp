@@ -20,8 +20,6 @@ QString extensionOf(const QString& qtFilter)
 
 QString run(QFileDialog& dialog)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setObjectName(u"CommonDialog1"_s);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -44,18 +42,19 @@ QStringList nameFilters(const QString& filter)
     return out;
 }
 
-QString open(QWidget* parent, const QString& filter)
+void prepareOpen(QFileDialog& dialog, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setObjectName(u"CommonDialog1"_s);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(filter));
-    return run(dialog);
 }
 
-QString save(QWidget* parent, const QString& filter)
+void prepareSave(QFileDialog& dialog, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setObjectName(u"CommonDialog1"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = nameFilters(filter);
@@ -64,6 +63,19 @@ QString save(QWidget* parent, const QString& filter)
         dialog.setDefaultSuffix(extensionOf(filters.first()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& f) { dialog.setDefaultSuffix(extensionOf(f)); });
+}
+
+QString open(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent);
+    prepareOpen(dialog, filter);
+    return run(dialog);
+}
+
+QString save(QWidget* parent, const QString& filter)
+{
+    QFileDialog dialog(parent);
+    prepareSave(dialog, filter);
     return run(dialog);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 // The open and save dialogs of deck files. Filters come in the "description|pattern;pattern|…"
@@ -13,5 +14,9 @@ QStringList nameFilters(const QString& filter);  // "デッキファイル(*.txt
 QString open(QWidget* parent, const QString& filter);  // "" when cancelled
 // Adds the selected filter's extension to a name typed without one; asks before replacing a file.
 QString save(QWidget* parent, const QString& filter);
+
+// The dialogs as open() and save() set them up, before they are shown.
+void prepareOpen(QFileDialog& dialog, const QString& filter);
+void prepareSave(QFileDialog& dialog, const QString& filter);
 
 }  // namespace DeckFileDialog

@@ -48,4 +48,4 @@ wait "$pid"; status=$?
 echo "ok: missing catalogue reported, exit status $status"
 INNER
 
-xvfb-run -a -s "-screen 0 1600x1000x24" bash "$work/inner.sh" "$bin" "$title" "$work"
+xvfb-run -a -s "-screen 0 1600x1000x24 -noreset" bash "$work/inner.sh" "$bin" "$title" "$work"
