@@ -10,7 +10,7 @@
 #include "deckfile/DeckOpener.h"
 #include "platform/Cp932.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Ui.h"
+#include "platform/HeadlessUi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,10 +29,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class QuietUi : public Ui {
-public:
-    MsgResult messageBox(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::Ok; }
-    QString chooseOpenFile(const QString&) override { return {}; }
+}
     QString chooseSaveFile(const QString&) override { return {}; }
     void processEvents() override {}
     void setWindowTitle(const QString&) override {}
@@ -124,7 +121,7 @@ void BM_Floor_ReadAndDecode(benchmark::State& state)
 void BM_FullLoad_Core(benchmark::State& state)
 {
     Home& h = home(qint32(state.range(0)));
-    QuietUi ui;
+    HeadlessUi ui;
     EditorState editor;
     measure(state, h, [&] { flngLoadCardList(editor, ui, true); });
 }
@@ -140,7 +137,7 @@ void BM_FullLoad_Window(benchmark::State& state)
 void BM_DeckOpeningReload_Core(benchmark::State& state)
 {
     Home& h = home(qint32(state.range(0)));
-    QuietUi ui;
+    HeadlessUi ui;
     EditorState editor;
     measure(state, h, [&] { flngLoadCardList(editor, ui, false); });
 }
@@ -148,7 +145,7 @@ void BM_DeckOpeningReload_Core(benchmark::State& state)
 void BM_OpenDeck_Core(benchmark::State& state)
 {
     Home& h = home(qint32(state.range(0)));
-    QuietUi ui;
+    HeadlessUi ui;
     EditorState editor;
     measure(state, h, [&] {
         QString path = h.deck;

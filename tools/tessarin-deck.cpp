@@ -1,7 +1,7 @@
 // tessarin-deck: checks and rewrites deck files with the editor's own logic, without a window.
 // It never writes the catalogue.
 
-#include "HeadlessUi.h"
+#include "platform/HeadlessUi.h"
 
 #include "catalogue/EditorState.h"
 #include "deck/DeckColours.h"

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
-// The Ui of the command-line companion: no windows. Message boxes are kept for the report and
-// answered OK; the save dialog answers the output file named on the command line.
+// A Ui without windows, for the command-line companion and benchmarks. Message boxes are kept for
+// the caller's report and answered OK; the save dialog answers savePath.
 class HeadlessUi : public Ui {
 public:
     struct Message {
