@@ -29,21 +29,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-}
-    QString chooseSaveFile(const QString&) override { return {}; }
-    void processEvents() override {}
-    void setWindowTitle(const QString&) override {}
-    void setControlsEnabled(bool) override {}
-    void setSearchEnabled(bool) override {}
-    void waitCreate() override {}
-    void waitShow() override {}
-    bool waitProgressDue() override { return false; }
-    void waitSetMessage(const QString&) override {}
-    void waitSetProgress(qint32, qint32) override {}
-    void waitClose() override {}
-    void totalsChanged() override {}
-};
-
 // One program folder per catalogue size, made once.
 struct Home {
     QTemporaryDir dir;
