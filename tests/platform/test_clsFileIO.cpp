@@ -33,17 +33,12 @@ protected:
         return lines;
     }
     static bool open(clsFileIO& io, QString name, qint32 mode) { return io.OpenFile(name, mode); }
-};
-
-struct RecordCase {
-    const char* name;
-    QByteArray line;
-    QStringList fields;  // empty: ReadData fails
+    static qint32 count(QString name) { return clsFileIO().CountRecord(name); }
 };
 
 TEST_F(FileIOTest, ReadDataSplitsRecords)
 {
-    const RecordCase cases[] = {
+    const std::tuple<const char*, QByteArray, QStringList> cases[] = {  // no fields: ReadData fails
         {"plain", "3,001,Name", {u"3"_s, u"001"_s, u"Name"_s}},
         {"separator", "--", {u"--"_s}},
         {"two", "a,b", {u"a"_s, u"b"_s}},
@@ -58,21 +53,14 @@ TEST_F(FileIOTest, ReadDataSplitsRecords)
         {"quoteInside", "ab\"c", {u"ab\"c"_s}},
         {"secondByteIsBackslash", "3,\x95\x5C,\x83\x5C", {u"3"_s, u"表"_s, u"ソ"_s}},
     };
-    for (const RecordCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, line, fields] : cases) {
+        SCOPED_TRACE(name);
         clsFileIO io;
-        ASSERT_TRUE(open(io, withBytes(u"r.txt"_s, c.line + "\r\n"), 1));
+        ASSERT_TRUE(open(io, withBytes(u"r.txt"_s, line + "\r\n"), 1));
         QStringList data{u"untouched"_s};
-        const bool ok = io.ReadData(data);
-        if (c.fields.isEmpty()) {
-            EXPECT_FALSE(ok);
-            EXPECT_EQ(io.ErrMessage(), u"5..プロシージャの呼び出し、または引数が不正です。"_s);
-            EXPECT_EQ(data, QStringList{u"untouched"_s});
-        } else {
-            EXPECT_TRUE(ok);
-            EXPECT_EQ(data, c.fields);
-            EXPECT_EQ(io.ErrMessage(), QString());
-        }
+        EXPECT_EQ(io.ReadData(data), !fields.isEmpty());
+        EXPECT_EQ(data, fields.isEmpty() ? QStringList{u"untouched"_s} : fields);
+        EXPECT_EQ(io.ErrMessage(), fields.isEmpty() ? u"5..プロシージャの呼び出し、または引数が不正です。"_s : QString());
     }
 }
 
@@ -89,38 +77,29 @@ TEST_F(FileIOTest, LineEndsOfEveryKind)
 
 TEST_F(FileIOTest, CountRecord)
 {
-    clsFileIO io;
-    QString name = withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n");
-    EXPECT_EQ(io.CountRecord(name), 3);
-    name = withBytes(u"empty.txt"_s, "");
-    EXPECT_EQ(io.CountRecord(name), 0);
-    name = path(u"missing.txt"_s);
-    EXPECT_EQ(io.CountRecord(name), -1);
-    name = dir.path();
-    EXPECT_EQ(io.CountRecord(name), -1);
-    name = withBytes(u"lf.txt"_s, "1\n2\n3\n");
-    EXPECT_EQ(io.CountRecord(name), 3);
-    name = withBytes(u"cr.txt"_s, "1\r2\r3");
-    EXPECT_EQ(io.CountRecord(name), 3);
+    EXPECT_EQ(count(withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n")), 3);
+    EXPECT_EQ(count(withBytes(u"empty.txt"_s, "")), 0);
+    EXPECT_EQ(count(path(u"missing.txt"_s)), -1);
+    EXPECT_EQ(count(dir.path()), -1);
+    EXPECT_EQ(count(withBytes(u"lf.txt"_s, "1\n2\n3\n")), 3);
+    EXPECT_EQ(count(withBytes(u"cr.txt"_s, "1\r2\r3")), 3);
 
     // The empty argument takes the property and gets it written back.
+    clsFileIO io;
     io.setFileName(path(u"crlf.txt"_s));
-    name.clear();
+    QString name;
     EXPECT_EQ(io.CountRecord(name), 3);
     EXPECT_EQ(name, path(u"crlf.txt"_s));
-}
 
-TEST_F(FileIOTest, CountRecordWhileTheFileIsHeldOpen)
-{
-    clsFileIO holder;
-    QString name = withBytes(u"deck.txt"_s, "1,001,a\r\n2,002,b\r\n");
-    ASSERT_TRUE(open(holder, name, 1));
+    // A file this very instance holds open is counted without disturbing the reading.
+    name = withBytes(u"deck.txt"_s, "1,001,a\r\n2,002,b\r\n");
+    ASSERT_TRUE(open(io, name, 1));
     QString line;
-    ASSERT_TRUE(holder.ReadLine(line));
-    EXPECT_EQ(holder.CountRecord(name), 2);
-    ASSERT_TRUE(holder.ReadLine(line));
+    ASSERT_TRUE(io.ReadLine(line));
+    EXPECT_EQ(io.CountRecord(name), 2);
+    ASSERT_TRUE(io.ReadLine(line));
     EXPECT_EQ(line, u"2,002,b"_s);
-    EXPECT_TRUE(holder.Opened());
+    EXPECT_TRUE(io.Opened());
 }
 
 TEST_F(FileIOTest, EndFile)
@@ -182,25 +161,18 @@ TEST_F(FileIOTest, OpenModes)
 
 TEST_F(FileIOTest, PlatformErrors)
 {
-    struct OpenCase {
-        const char* name;
-        QString file;
-        qint32 mode;
-        QString message;
-    };
     const QString regular = withBytes(u"plain.txt"_s, "x\r\n");
-    const OpenCase cases[] = {
+    const std::tuple<const char*, QString, qint32, QString> cases[] = {
         {"missingFile", path(u"none.txt"_s), 1, u"53..ファイルが見つかりません。"_s},
         {"belowRegularFileRead", regular + u"/deck.txt"_s, 1, u"76..パスが見つかりません。"_s},
         {"belowRegularFileWrite", regular + u"/deck.txt"_s, 2, u"76..パスが見つかりません。"_s},
         {"directory", dir.path(), 1, u"75..パス名が無効です。"_s},
     };
-    for (const OpenCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, file, mode, message] : cases) {
         clsFileIO io;
-        EXPECT_FALSE(open(io, c.file, c.mode));
-        EXPECT_EQ(io.ErrMessage(), c.message);
-        EXPECT_FALSE(io.Opened());
+        EXPECT_FALSE(open(io, file, mode)) << name;
+        EXPECT_EQ(io.ErrMessage(), message) << name;
+        EXPECT_FALSE(io.Opened()) << name;
     }
 
     clsFileIO io;
@@ -224,38 +196,34 @@ TEST_F(FileIOTest, PlatformErrors)
     ASSERT_TRUE(open(io, u"/dev/full"_s, 2));
     EXPECT_FALSE(io.WriteLine(u"lost"_s));
     EXPECT_EQ(io.ErrMessage(), u"61..ディスクの空き容量が不足しています。"_s);
+    io.setErrMessage({});
     EXPECT_FALSE(io.WriteData({u"a"_s}, false));
     EXPECT_TRUE(io.ErrMessage().startsWith(u"61.."_s));
 }
 
-TEST_F(FileIOTest, WritesExactBytes)
+TEST_F(FileIOTest, WritesExactBytesAndKillsFiles)
 {
     clsFileIO io;
-    ASSERT_TRUE(open(io, path(u"out.txt"_s), 2));
+    QString name = path(u"out.txt"_s);
+    ASSERT_TRUE(open(io, name, 2));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, false));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, true));
     EXPECT_TRUE(io.WriteLine(u"ソ表～①"_s));
     EXPECT_TRUE(io.WriteLine(QString()));
     EXPECT_TRUE(io.CloseFile());
-    EXPECT_EQ(Fixtures::readBytes(path(u"out.txt"_s)),
-              QByteArray("a,b\r\n\"a\",\"b\"\r\n\x83\x5C\x95\x5C\x81\x60\x87\x40\r\n\r\n"));
-
-    ASSERT_TRUE(open(io, path(u"out.txt"_s), 1));
+    EXPECT_EQ(Fixtures::readBytes(name), QByteArray("a,b\r\n\"a\",\"b\"\r\n\x83\x5C\x95\x5C\x81\x60\x87\x40\r\n\r\n"));
+    ASSERT_TRUE(open(io, name, 1));
     EXPECT_EQ(readAll(io), (QStringList{u"a,b"_s, u"\"a\",\"b\""_s, u"ソ表～①"_s, QString()}));
-}
 
-TEST_F(FileIOTest, KillFile)
-{
-    clsFileIO io;
-    QString name = withBytes(u"k.txt"_s, "x");
-    EXPECT_TRUE(io.KillFile(name));
+    clsFileIO killer;
+    EXPECT_TRUE(killer.KillFile(name));
     EXPECT_FALSE(QFile::exists(name));
-    io.setErrMessage(u"earlier"_s);
-    EXPECT_FALSE(io.KillFile(name));
-    EXPECT_EQ(io.ErrMessage(), u"earlier"_s);
-    withBytes(u"k.txt"_s, "x");
+    killer.setErrMessage(u"earlier"_s);
+    EXPECT_FALSE(killer.KillFile(name));
+    EXPECT_EQ(killer.ErrMessage(), u"earlier"_s);
+    withBytes(u"out.txt"_s, "x");
     QString empty;
-    EXPECT_TRUE(io.KillFile(empty));  // the property from the first call
+    EXPECT_TRUE(killer.KillFile(empty));  // the property from the first call
     EXPECT_EQ(empty, name);
     EXPECT_FALSE(QFile::exists(name));
 }
@@ -267,34 +235,23 @@ TEST_F(FileIOTest, DamagedInputReadsSafely)
     for (char& b : random)
         b = char(gen.bounded(256));
     const QByteArray hugeLine(10 * 1024 * 1024, '\x88');
-
-    struct DamageCase {
-        const char* name;
-        QByteArray bytes;
-        qint32 lines;
-    };
-    const DamageCase cases[] = {
+    const std::tuple<const char*, QByteArray, qint32> cases[] = {
         {"random", random, qint32(random.count('\n') + random.count('\r') - random.count("\r\n") +
                                   (random.endsWith('\r') || random.endsWith('\n') ? 0 : 1))},
         {"hugeLine", hugeLine + "\r\nend", 2},
         {"nulBytes", QByteArray("a\0b\r\n\0\r\n", 8), 2},
         {"invalidCp932", "\x81\r\na\x9F\n\x81 \xE0", 3},
     };
-    for (const DamageCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        QString name = withBytes(u"d.bin"_s, c.bytes);
+    for (const auto& [name, bytes, lines] : cases) {
+        SCOPED_TRACE(name);
         clsFileIO io;
-        EXPECT_EQ(io.CountRecord(name), c.lines);
-        ASSERT_TRUE(open(io, name, 1));
+        EXPECT_EQ(count(withBytes(u"d.bin"_s, bytes)), lines);
+        ASSERT_TRUE(open(io, path(u"d.bin"_s), 1));
         QStringList data;
         qint32 records = 0;
-        while (!io.EndFile()) {
-            if (!io.ReadData(data)) {
-                EXPECT_TRUE(io.ErrMessage().startsWith(u"5.."_s)) << io.ErrMessage().toStdString();
-            }
-            ++records;
-        }
-        EXPECT_EQ(records, c.lines);
+        for (; !io.EndFile(); ++records)
+            EXPECT_TRUE(io.ReadData(data) || io.ErrMessage().startsWith(u"5.."_s)) << io.ErrMessage().toStdString();
+        EXPECT_EQ(records, lines);
     }
 
     clsFileIO io;

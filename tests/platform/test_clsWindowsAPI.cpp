@@ -1,9 +1,10 @@
 #include "platform/Cp932.h"
 #include "platform/clsWindowsAPI.h"
 
-#include "ProfileTestFixture.h"
+#include "Fixtures.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -15,26 +16,43 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray kCatalogue = cp932(u"[Card]\r\n"
-                                    u"Total=2\r\n"
-                                    u"ShowSelect=0\r\n"
-                                    u"\r\n"
-                                    u"[001]\r\n"
-                                    u"Type=Character\r\n"
-                                    u"Name=ソード表ー評\r\n"
-                                    u"Upkeep=\r\n"
-                                    u"Class=人間／妖怪\r\n"
-                                    u"\r\n"
-                                    u"[002]\r\n"
-                                    u"Name=  \t空白の剣 \t\r\n"
-                                    u"Ability=攻撃する。\\n防御する。\r\n"
-                                    u"[card]\r\n"
-                                    u"ShowSelect=9\r\n"
-                                    u"Extra=later\r\n"_s);
+QByteArray cp932(const QString& text) { return Cp932::encode(text); }
 
-TEST_F(ProfileTest, SectionAndKeyArguments)
+// Profile files in a temporary folder, read and written through one object per call, as the program does.
+class ProfileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        Fixtures::writeBytes(path(name), bytes);
+        return path(name);
+    }
+    static QString read(const QString& file, const QString& key, const QString& section, const QString& dflt = {})
+    {
+        clsWindowsAPI api;
+        api.setIniFileName(file);
+        api.setDefault(dflt);
+        return api.GetInitValue(key, section);
+    }
+    static bool setValue(const QString& file, const QString& key, const QString& value, const QString& section,
+                         const QString& appName = u"Card"_s)
+    {
+        clsWindowsAPI api;
+        api.setIniFileName(file);
+        api.setAppName(appName);
+        return api.SetInitValue(key, value, section);
+    }
+};
+
+// Trail bytes 0x5B, 0x5C, 0x5D (ー, ソ/表, 評/ゾ) trip byte-level scanning; the last line has no line end.
+const QString kCatalogue = u"[Card]\r\nTotal=2\r\nShowSelect=0\r\n\r\n"
+                           u"[001]\r\nType=Character\r\nName=ソード表ー評\r\nUpkeep=\r\nClass=人間／妖怪\r\n\r\n"
+                           u"[002]\r\nName=  \t空白の剣 \t\r\nAbility=攻撃する。\\n防御する。\r\n"
+                           u"[card]\r\nShowSelect=9\r\nExtra=later\r\n[評価ソ]\r\nName=ゾ]充["_s;
+
+TEST_F(ProfileTest, SectionAndKeyArgumentsOnEveryLineEnd)
 {
-    const QString file = write(u"cards.ini"_s, kCatalogue);
     struct Case {
         const char* label;
         QString key, section, keyName, expected;
@@ -50,24 +68,25 @@ TEST_F(ProfileTest, SectionAndKeyArguments)
         {"escape kept as written", u"Ability"_s, u"002"_s, {}, u"攻撃する。\\n防御する。"_s},
         {"first duplicate section wins", u"ShowSelect"_s, u"CARD"_s, {}, u"0"_s},
         {"later duplicate is not merged", u"Extra"_s, u"Card"_s, {}, u""_s},
+        {"trail bytes in section and value", u"Name"_s, u"評価ソ"_s, {}, u"ゾ]充["_s},
     };
-    for (const Case& c : cases) {
-        clsWindowsAPI api;
-        api.setIniFileName(file);
-        api.setAppName(u"Card"_s);
-        api.setKeyName(c.keyName);
-        EXPECT_EQ(api.GetInitValue(c.key, c.section), c.expected) << c.label;
+    for (const QString& eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
+        const QString file = write(u"cards.ini"_s, cp932(QString(kCatalogue).replace(u"\r\n"_s, eol)));
+        for (const Case& c : cases) {
+            clsWindowsAPI api;
+            api.setIniFileName(file);
+            api.setAppName(u"Card"_s);
+            api.setKeyName(c.keyName);
+            EXPECT_EQ(api.GetInitValue(c.key, c.section), c.expected)
+                << c.label << " line end " << eol.size() << int(eol.back().unicode());
+        }
     }
 }
 
 TEST_F(ProfileTest, NothingFoundAnswersDefault)
 {
-    const QString file = write(u"cards.ini"_s, kCatalogue);
-    struct Case {
-        const char* label;
-        QString file, key, section;
-    };
-    const Case cases[] = {
+    const QString file = write(u"cards.ini"_s, cp932(kCatalogue));
+    const std::tuple<const char*, QString, QString, QString> cases[] = {
         {"missing file", path(u"none.ini"_s), u"Name"_s, u"001"_s},
         {"no file name", QString(), u"Name"_s, u"001"_s},
         {"missing section", file, u"Name"_s, u"003"_s},
@@ -76,47 +95,24 @@ TEST_F(ProfileTest, NothingFoundAnswersDefault)
         {"key of the next section", file, u"Ability"_s, u"001"_s},
         {"key above every section", write(u"top.ini"_s, "Name=x\r\n[001]\r\n"), u"Name"_s, u"001"_s},
     };
-    for (const Case& c : cases) {
-        for (const QString& dflt : {QString(), u"0"_s}) {
-            const QString value = read(c.file, c.key, c.section, {}, dflt);
-            EXPECT_EQ(value, dflt) << c.label << " default \"" << dflt.toStdString() << '"';
-        }
-    }
+    for (const auto& [label, name, key, section] : cases)
+        for (const QString& dflt : {QString(), u"0"_s})
+            EXPECT_EQ(read(name, key, section, dflt), dflt) << label << " default " << dflt.size();
 }
 
 TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
 {
-    struct Case {
-        const char* label;
-        QString value;
-        qsizetype keptChars;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, QString, qsizetype> cases[] = {
         {"3000 double-byte characters", QString(3000, u'表'), 2047},
         {"cut right after a character", u"a"_s + QString(3000, u'表'), 2048},
         {"cut inside a character drops it", u"ab"_s + QString(3000, u'表'), 2048},
         {"exactly 4095 bytes", QString(4095, u'x'), 4095},
         {"4096 bytes", QString(4096, u'x'), 4095},
     };
-    for (const Case& c : cases) {
-        const QString file = write(u"long.ini"_s, cp932(u"[001]\r\nText="_s + c.value + u"\r\nName=n\r\n"_s));
-        const QString value = read(file, u"Text"_s, u"001"_s);
-        EXPECT_EQ(value, c.value.left(c.keptChars)) << c.label;
-        EXPECT_LE(cp932(value).size(), 4095) << c.label;
-        EXPECT_EQ(read(file, u"Name"_s, u"001"_s), u"n"_s) << c.label;
-    }
-}
-
-TEST_F(ProfileTest, EveryLineEnd)
-{
-    for (const QString& eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
-        const QString text = u"[Card]"_s + eol + u"Total=3"_s + eol + eol + u"[評価ソ]"_s + eol +
-                             u"Name=ゾ]充["_s + eol + u"Type=Spell"_s;  // no final line end
-        const QString file = write(u"eol.ini"_s, cp932(text));
-        const QString label = u"line end "_s + QString::number(eol.size()) + eol.back().unicode();
-        EXPECT_EQ(read(file, u"Total"_s, u"Card"_s), u"3"_s) << label.toStdString();
-        EXPECT_EQ(read(file, u"Name"_s, u"評価ソ"_s), u"ゾ]充["_s) << label.toStdString();
-        EXPECT_EQ(read(file, u"Type"_s, u"評価ソ"_s), u"Spell"_s) << label.toStdString();
+    for (const auto& [label, value, keptChars] : cases) {
+        const QString file = write(u"long.ini"_s, cp932(u"[001]\r\nText="_s + value + u"\r\nName=n\r\n"_s));
+        EXPECT_EQ(read(file, u"Text"_s, u"001"_s), value.left(keptChars)) << label;
+        EXPECT_EQ(read(file, u"Name"_s, u"001"_s), u"n"_s) << label;
     }
 }
 
@@ -124,51 +120,39 @@ TEST_F(ProfileTest, IndexFollowsTheFileItReads)
 {
     const QString first = write(u"first.ini"_s, "[Card]\r\nTotal=1\r\n");
     const QString second = write(u"second.ini"_s, "[Card]\r\nTotal=2\r\n");
-
     clsWindowsAPI api;
+    const auto total = [&api] { return api.GetInitValue(u"Total"_s, u"Card"_s); };
     api.setIniFileName(first);
-    EXPECT_EQ(api.GetInitValue(u"Total"_s, u"Card"_s), u"1"_s);
+    EXPECT_EQ(total(), u"1"_s);
     api.setIniFileName(second);
-    EXPECT_EQ(api.GetInitValue(u"Total"_s, u"Card"_s), u"2"_s);
-
+    EXPECT_EQ(total(), u"2"_s);
     ASSERT_TRUE(api.SetInitValue(u"Total"_s, u"5"_s, u"Card"_s));
-    EXPECT_EQ(api.GetInitValue(u"Total"_s, u"Card"_s), u"5"_s) << "a write refreshes the index";
+    EXPECT_EQ(total(), u"5"_s) << "a write refreshes the index";
 
     // Another object changes the file: a new object sees it, the reader that indexed it keeps its index.
-    clsWindowsAPI writer;
-    writer.setIniFileName(second);
-    ASSERT_TRUE(writer.SetInitValue(u"Total"_s, u"7"_s, u"Card"_s));
+    ASSERT_TRUE(setValue(second, u"Total"_s, u"7"_s, u"Card"_s));
     EXPECT_EQ(read(second, u"Total"_s, u"Card"_s), u"7"_s);
-    EXPECT_EQ(api.GetInitValue(u"Total"_s, u"Card"_s), u"5"_s) << "the file is read once per object";
-
+    EXPECT_EQ(total(), u"5"_s) << "the file is read once per object";
     api.setIniFileName(first);
     api.setIniFileName(second);
-    EXPECT_EQ(api.GetInitValue(u"Total"_s, u"Card"_s), u"7"_s);
-}
+    EXPECT_EQ(total(), u"7"_s);
 
-TEST_F(ProfileTest, ValueViewSharesTheDecodedText)
-{
-    const QString file = write(u"cards.ini"_s, kCatalogue);
-    clsWindowsAPI api;
-    api.setIniFileName(file);
+    // The bulk readers' view points into the shared decoded text.
     const std::shared_ptr<const QString> text = api.storage();
-    const QStringView name = api.valueView(u"Name", u"001");
-    EXPECT_EQ(name, u"ソード表ー評");
-    EXPECT_GE(name.data(), text->constData());
-    EXPECT_LE(name.data() + name.size(), text->constData() + text->size());
-    EXPECT_TRUE(api.valueView(u"Upkeep", u"001").isEmpty());
-    EXPECT_TRUE(api.valueView(u"Name", u"999").isEmpty());
+    const QStringView view = api.valueView(u"Total", u"Card");
+    EXPECT_EQ(view, u"7");
+    EXPECT_TRUE(view.data() >= text->constData() && view.data() + view.size() <= text->constData() + text->size());
+    EXPECT_TRUE(api.valueView(u"Total", u"999").isEmpty());
 }
 
 // What the profile rules give when every line is looked at in turn: the reference the index must match.
 std::optional<QString> referenceRead(const QString& text, const QString& section, const QString& key)
 {
-    const auto fold = [](const QString& s) {
-        QString out = s;
-        for (QChar& c : out)
+    const auto fold = [](QString s) {
+        for (QChar& c : s)
             if (c >= u'A' && c <= u'Z')
                 c = QChar(c.unicode() + 32);
-        return out;
+        return s;
     };
     const auto trim = [](QString s) {
         while (!s.isEmpty() && (s.front() == u' ' || s.front() == u'\t'))
@@ -177,10 +161,8 @@ std::optional<QString> referenceRead(const QString& text, const QString& section
             s.chop(1);
         return s;
     };
-    QString normalised = text;
-    normalised.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     bool seen = false, inside = false;
-    for (const QString& line : normalised.split(u'\n')) {
+    for (const QString& line : QString(text).replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').split(u'\n')) {
         const QString t = trim(line);
         if (t.startsWith(u'[')) {
             if (inside)
@@ -207,20 +189,172 @@ TEST_F(ProfileTest, IndexAgreesWithReadingLineByLine)
         QString text;
         for (int i = rng.bounded(1, 25); i > 0; --i)
             text += pieces[rng.bounded(pieces.size())] + eols[rng.bounded(eols.size())];
-        const QString file = write(u"random.ini"_s, cp932(text));
         clsWindowsAPI api;
-        api.setIniFileName(file);
+        api.setIniFileName(write(u"random.ini"_s, cp932(text)));
         api.setDefault(u"-"_s);
         for (const QString& section : names) {
             for (const QString& key : names) {
                 const std::optional<QString> expected = referenceRead(text, section, key);
-                const QString want = expected && !expected->isEmpty() ? *expected : u"-"_s;
-                ASSERT_EQ(api.GetInitValue(key, section), want)
+                ASSERT_EQ(api.GetInitValue(key, section), expected && !expected->isEmpty() ? *expected : u"-"_s)
                     << "section " << section.toStdString() << " key " << key.toStdString() << " in\n"
                     << text.toStdString();
             }
         }
     }
+}
+
+TEST_F(ProfileTest, WriteChangesOnlyTheKeysLine)
+{
+    const QByteArray head = cp932(u"[Card]\r\nTotal=2\r\n"_s);
+    const QByteArray tail =
+        cp932(u"\r\nDeck=50\r\n\r\n[ソ]\r\nShowSelect=表\r\n[001]\r\nName=ー]評\r\n[card]\r\nShowSelect=2\r\n"_s);
+    const QString file = write(u"cards.ini"_s, head + "ShowSelect = 0 " + tail);
+    ASSERT_TRUE(setValue(file, u"ShowSelect"_s, u"1"_s, {}));
+    QByteArray expected = head + "ShowSelect=1" + tail;
+    EXPECT_EQ(Fixtures::readBytes(file), expected);
+    EXPECT_EQ(read(file, u"ShowSelect"_s, u"ソ"_s), u"表"_s);
+
+    ASSERT_TRUE(setValue(file, u"showselect"_s, u"1"_s, u"CARD"_s));
+    EXPECT_EQ(Fixtures::readBytes(file), expected) << "writing the value it holds leaves the bytes alone";
+
+    ASSERT_TRUE(setValue(file, u"Name"_s, u"新しい名前ソ"_s, u"001"_s));
+    expected.replace(cp932(u"Name=ー]評"_s), cp932(u"Name=新しい名前ソ"_s));
+    EXPECT_EQ(Fixtures::readBytes(file), expected);
+    EXPECT_EQ(read(file, u"Name"_s, u"001"_s), u"新しい名前ソ"_s);
+}
+
+TEST_F(ProfileTest, WriteAddsWhatIsMissing)
+{
+    const std::tuple<const char*, QByteArray, QByteArray> cases[] = {
+        {"key after the section's last key", "[Card]\r\nTotal=3\r\n\r\n[001]\r\nName=x\r\n",
+         "[Card]\r\nTotal=3\r\nShowSelect=1\r\n\r\n[001]\r\nName=x\r\n"},
+        {"key in a section without keys", "[Card]\r\n[001]\r\n", "[Card]\r\nShowSelect=1\r\n[001]\r\n"},
+        {"key in the first of duplicate sections", "[Card]\r\nA=1\r\n[Card]\r\nB=2\r\n",
+         "[Card]\r\nA=1\r\nShowSelect=1\r\n[Card]\r\nB=2\r\n"},
+        {"key after a last line without line end", "[Card]\r\nTotal=3", "[Card]\r\nTotal=3\r\nShowSelect=1"},
+        {"lone LF lines", "[Card]\nTotal=3\n[001]\n", "[Card]\nTotal=3\nShowSelect=1\n[001]\n"},
+        {"section at the end", "[001]\r\nName=x\r\n", "[001]\r\nName=x\r\n[Card]\r\nShowSelect=1\r\n"},
+        {"section after a last line without line end", "[001]\r\nName=x",
+         "[001]\r\nName=x\r\n[Card]\r\nShowSelect=1\r\n"},
+        {"empty file", "", "[Card]\r\nShowSelect=1\r\n"},
+    };
+    for (const auto& [label, before, after] : cases) {
+        const QString file = write(u"add.ini"_s, before);
+        ASSERT_TRUE(setValue(file, u"ShowSelect"_s, u"1"_s, {})) << label;
+        EXPECT_EQ(Fixtures::readBytes(file), after) << label;
+    }
+    const QString created = path(u"created.ini"_s);
+    ASSERT_TRUE(setValue(created, u"ShowSelect"_s, u"1"_s, u"  "_s));
+    EXPECT_EQ(Fixtures::readBytes(created), QByteArray("[Card]\r\nShowSelect=1\r\n"));
+}
+
+TEST_F(ProfileTest, WriteInALargeFile)
+{
+    // Large enough that the writer takes it in several pieces; every section must still be found.
+    QByteArray original;
+    for (int i = 0; i < 40000; ++i)
+        original += cp932(u"[S%1]\r\nType=ソ表\r\nName=評ー%1\r\nText=能力\\n十字\r\n"_s.arg(i));
+    ASSERT_GT(original.size(), 2 << 20);
+    for (const int i : {0, 1, 9999, 20000, 29999, 39999}) {
+        const QString file = write(u"large.ini"_s, original);
+        ASSERT_TRUE(setValue(file, u"Name"_s, u"新ソ"_s, u"S"_s + QString::number(i))) << i;
+        QByteArray expected = original;
+        const QByteArray oldLine = cp932(u"\nName=評ー%1\r"_s.arg(i));
+        const qsizetype at = expected.indexOf(oldLine);
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(Fixtures::readBytes(file), expected.replace(at, oldLine.size(), cp932(u"\nName=新ソ\r"_s))) << i;
+    }
+    const QString file = write(u"large.ini"_s, original);
+    ASSERT_TRUE(setValue(file, u"Name"_s, u"x"_s, u"S40000"_s));
+    EXPECT_EQ(Fixtures::readBytes(file), original + "[S40000]\r\nName=x\r\n");
+}
+
+TEST_F(ProfileTest, FailedWriteLeavesFilesAlone)
+{
+    const QByteArray bytes = "[Card]\r\nTotal=3\r\n";
+    const QString regular = write(u"file.txt"_s, bytes);
+    EXPECT_FALSE(setValue(regular + u"/x.ini"_s, u"ShowSelect"_s, u"1"_s, {}));
+    ASSERT_TRUE(QDir(path(QString())).mkpath(u"folder.ini"_s));
+    EXPECT_FALSE(setValue(path(u"folder.ini"_s), u"ShowSelect"_s, u"1"_s, {}));
+    EXPECT_TRUE(QFileInfo(path(u"folder.ini"_s)).isDir());
+
+    // Names that could not be read back as written are refused.
+    const std::tuple<const char*, QString, QString, QString> refused[] = {
+        {"no section", u"K"_s, u"1"_s, u" "_s},
+        {"bracket in section", u"K"_s, u"1"_s, u"a]b"_s},
+        {"equals sign in key", u"K=2"_s, u"1"_s, u"Card"_s},
+        {"line end in value", u"K"_s, u"1\r\n[x]"_s, u"Card"_s},
+        {"key without CP932 form", u"K😀"_s, u"1"_s, u"Card"_s},
+    };
+    for (const auto& [label, key, value, section] : refused)
+        EXPECT_FALSE(setValue(regular, key, value, section, {})) << label;
+    EXPECT_EQ(Fixtures::readBytes(regular), bytes);
+}
+
+TEST_F(ProfileTest, BadInputNeverBreaksAReader)
+{
+    QRandomGenerator rng(4242);
+    QByteArray random(1 << 20, Qt::Uninitialized);
+    for (char& b : random)
+        b = char(rng.bounded(256));
+    static const char kNul[] = "[Ca\0rd]\r\n[Card]\r\nTo\0tal=3\r\nDeck=5\0" "0\r\n";
+    const QByteArray nul(kNul, sizeof kNul - 1);
+    const QByteArray invalid = "[Card]\r\nName=\x81\r\nDeck=\x80\xFD\xFF\r\nLimit=3\x82";
+    const std::tuple<const char*, QByteArray, QString> cases[] = {
+        {"random bytes", random, QString()},
+        {"random bytes after a section", "[Card]\r\nDeck=50\r\n" + random, u"50"_s},
+        {"10 MB line", "[Card]\r\nTotal=" + QByteArray(10 << 20, 'x') + "\r\nDeck=50\r\n", u"50"_s},
+        {"10 MB of brackets", "[Card]\r\nDeck=50\r\n" + QByteArray(10 << 20, '[') + "]\r\n", u"50"_s},
+        {"NUL bytes", nul, u"5"_s},
+        {"invalid CP932", invalid, u"\uFFFD\uFFFD\uFFFD"_s},
+    };
+    for (const auto& [label, bytes, deck] : cases) {
+        clsWindowsAPI api;
+        api.setIniFileName(write(u"bad.ini"_s, bytes));
+        api.setAppName(u"Card"_s);
+        EXPECT_EQ(api.GetInitValue(u"Deck"_s, {}), deck) << label;
+        EXPECT_LE(cp932(api.GetInitValue(u"Total"_s, {})).size(), 4095) << label;
+        for (int i = 0; i < 50; ++i)
+            api.GetInitValue(u"Name"_s, QString::number(i));
+        ASSERT_TRUE(api.SetInitValue(u"ShowSelect"_s, u"1"_s, {})) << label;
+        EXPECT_EQ(api.GetInitValue(u"ShowSelect"_s, {}), u"1"_s) << label;
+    }
+    EXPECT_EQ(read(write(u"nul.ini"_s, nul), u"Total"_s, u"Card"_s), QString()) << "a NUL inside the name";
+    EXPECT_EQ(read(write(u"inv.ini"_s, invalid), u"Limit"_s, u"Card"_s), u"3\uFFFD"_s);
+    EXPECT_EQ(read(write(u"inv.ini"_s, invalid), u"Name"_s, u"Card"_s), u"\uFFFD"_s);
+}
+
+TEST_F(ProfileTest, RegistryLivesInAProfileOfItsOwn)
+{
+    const QByteArray saved = qgetenv("TESSARIN_REGISTRY");
+    const QString registry = path(u"sub/registry.ini"_s);
+    qputenv("TESSARIN_REGISTRY", registry.toLocal8Bit());
+    constexpr qint32 kUser = qint32(0x80000001u);
+
+    clsWindowsAPI api;
+    api.setDefault(u"none"_s);
+    api.setSubKey(u"Software\\Tessarin"_s);
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, {}, kUser), u"none"_s) << "before anything is stored";
+    ASSERT_TRUE(api.SetRegStrValue(u"Path"_s, u"C:\\カード\\表"_s, {}, kUser));
+    ASSERT_TRUE(api.SetRegStrValue(QString(), u"既定"_s, u"Software\\Other"_s, kUser));
+    ASSERT_TRUE(api.SetRegStrValue(u"Empty"_s, QString(), {}, kUser));
+
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, u""_s, kUser), u"C:\\カード\\表"_s);
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, u"software\\tessarin"_s, kUser), u"C:\\カード\\表"_s);
+    EXPECT_EQ(api.GetRegStrValue(QString(), u"Software\\Other"_s, kUser), u"既定"_s);
+    EXPECT_EQ(api.GetRegStrValue(u"Empty"_s, {}, kUser), QString()) << "stored empty is no failure";
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, {}, qint32(0x80000002u)), u"none"_s) << "another root";
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, u"Software"_s, kUser), u"none"_s) << "another key";
+    EXPECT_EQ(read(registry, u"Path"_s, u"80000001\\Software\\Tessarin"_s), u"C:\\カード\\表"_s);
+
+    qputenv("TESSARIN_REGISTRY", registry.toLocal8Bit() + "/below");
+    EXPECT_FALSE(api.SetRegStrValue(u"Path"_s, u"x"_s, {}, kUser));
+    EXPECT_EQ(api.GetRegStrValue(u"Path"_s, {}, kUser), u"none"_s);
+    if (saved.isNull())
+        qunsetenv("TESSARIN_REGISTRY");
+    else
+        qputenv("TESSARIN_REGISTRY", saved);
+    EXPECT_FALSE(api.ComputerName().isEmpty());
 }
 
 }  // namespace

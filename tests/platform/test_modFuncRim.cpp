@@ -1,5 +1,5 @@
+#include "ErrorNumber.h"
 #include "RecordingUi.h"
-#include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
 
 #include <QRandomGenerator>
@@ -18,25 +18,14 @@ constexpr qint32 kMin = std::numeric_limits<qint32>::min();
 
 TEST(modFuncRim, pstrRightDel)
 {
-    struct Case {
-        QString s;
-        qint32 n;
-        QString result;
+    const std::tuple<QString, qint32, QString> cases[] = {
+        {u"C:/デッキ/a.txt\""_s, 1, u"C:/デッキ/a.txt"_s}, {QString(), 1, QString()}, {QString(), -3, QString()},
+        {u"abc"_s, 0, u"abc"_s}, {u"abc"_s, -2, u"abc"_s}, {u"abc"_s, kMin, u"abc"_s}, {u"abc"_s, 3, QString()},
     };
-    const Case cases[] = {
-        {u"C:/デッキ/a.txt\""_s, 1, u"C:/デッキ/a.txt"_s},
-        {QString(), 1, QString()},
-        {QString(), -3, QString()},
-        {u"abc"_s, 0, u"abc"_s},
-        {u"abc"_s, -2, u"abc"_s},
-        {u"abc"_s, kMin, u"abc"_s},
-        {u"abc"_s, 3, QString()},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.s.toStdString() + " " + std::to_string(c.n));
+    for (const auto& [s, n, result] : cases) {
         RecordingUi ui;
-        EXPECT_EQ(pstrRightDel(ui, c.s, c.n), c.result);
-        EXPECT_TRUE(ui.messages.isEmpty());
+        EXPECT_EQ(pstrRightDel(ui, s, n), result) << s.toStdString() << ' ' << n;
+        EXPECT_TRUE(ui.messages.isEmpty()) << s.toStdString() << ' ' << n;
     }
 
     RecordingUi ui;
@@ -50,11 +39,7 @@ TEST(modFuncRim, pstrRightDel)
 
 TEST(modFuncRim, fsubSplitText)
 {
-    struct Case {
-        QString s, d;
-        QStringList parts;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, QString, QStringList> cases[] = {
         {u"人間／妖怪"_s, u"／"_s, {QString(), u"人間"_s, u"妖怪"_s}},
         {u"人間"_s, u"／"_s, {QString(), u"人間"_s}},
         {u"人間／／妖怪"_s, u"／"_s, {QString(), u"人間"_s, QString(), u"妖怪"_s}},
@@ -63,21 +48,13 @@ TEST(modFuncRim, fsubSplitText)
         {u"aXbxc"_s, u"x"_s, {QString(), u"aXb"_s, u"c"_s}},
         {u"a<>b<c"_s, u"<>"_s, {QString(), u"a"_s, u"b<c"_s}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.s.toStdString());
+    for (const auto& [s, d, expected] : cases) {
         QStringList parts{u"stale"_s, u"stale"_s, u"stale"_s, u"stale"_s, u"stale"_s};
-        const QString before = c.s;
-        fsubSplitText(c.s, c.d, parts);
-        EXPECT_EQ(parts, c.parts);
-        EXPECT_EQ(c.s, before);
+        fsubSplitText(s, d, parts);
+        EXPECT_EQ(parts, expected) << s.toStdString();
     }
     QStringList parts;
-    try {
-        fsubSplitText(u"abc"_s, QString(), parts);
-        FAIL() << "an empty delimiter must not be accepted";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 5);
-    }
+    EXPECT_EQ(errorNumber([&] { fsubSplitText(u"abc"_s, QString(), parts); }), 5) << "an empty delimiter";
 }
 
 // The line-break escape as described: replace the first pair, then search the whole text again.
@@ -91,12 +68,8 @@ QString convNewLineByRepeatedSearch(QString s)
 TEST(modFuncRim, fstrConvNewLine)
 {
     const std::pair<QString, QString> cases[] = {
-        {u"炎の\\n魔法"_s, u"炎の\r\n魔法"_s},
-        {u"末尾\\"_s, u"末尾\\"_s},
-        {u"\\N\\t"_s, u"\\N\\t"_s},
-        {u"\\\\n"_s, u"\\\r\n"_s},
-        {u"\\n\\n"_s, u"\r\n\r\n"_s},
-        {QString(), QString()},
+        {u"炎の\\n魔法"_s, u"炎の\r\n魔法"_s}, {u"末尾\\"_s, u"末尾\\"_s},           {u"\\N\\t"_s, u"\\N\\t"_s},
+        {u"\\\\n"_s, u"\\\r\n"_s},           {u"\\n\\n"_s, u"\r\n\r\n"_s}, {QString(), QString()},
     };
     for (const auto& [in, out] : cases) {
         QString s = in;
@@ -117,29 +90,14 @@ TEST(modFuncRim, fstrConvNewLine)
 
 TEST(modFuncRim, fsubAddLong)
 {
-    struct Case {
-        qint32 n, k;
-        bool overflow;
-        qint32 sum;
+    const std::tuple<qint32, qint32, int, qint32> cases[] = {  // n, k, error, n afterwards (unchanged on error)
+        {1, 2, 0, 3},       {kMin, kMax, 0, -1}, {kMax, -1, 0, kMax - 1},
+        {kMax, 1, 6, kMax}, {kMin, -1, 6, kMin}, {kMax, kMax, 6, kMax},
     };
-    const Case cases[] = {
-        {1, 2, false, 3},         {kMin, kMax, false, -1}, {kMax, -1, false, kMax - 1},
-        {kMax, 1, true, 0},       {kMin, -1, true, 0},     {kMax, kMax, true, 0},
-    };
-    for (const Case& c : cases) {
-        qint32 n = c.n;
-        if (c.overflow) {
-            try {
-                fsubAddLong(n, c.k);
-                ADD_FAILURE() << c.n << " + " << c.k << " did not overflow";
-            } catch (const RuntimeError& e) {
-                EXPECT_EQ(e.number(), 6);
-                EXPECT_EQ(n, c.n);
-            }
-        } else {
-            fsubAddLong(n, c.k);
-            EXPECT_EQ(n, c.sum);
-        }
+    for (const auto& [n, k, error, after] : cases) {
+        qint32 result = n;
+        EXPECT_EQ(errorNumber([&] { fsubAddLong(result, k); }), error) << n << " + " << k;
+        EXPECT_EQ(result, after) << n << " + " << k;
     }
 }
 
@@ -157,26 +115,15 @@ TEST(modFuncRim, TopAndUnderValue)
 
 TEST(modFuncRim, fsubListIndex)
 {
-    struct Case {
-        QStringList list;
-        QString s;
-        qint32 index;
-    };
     const QStringList demons{u"鬼"_s, u"神"_s, u"鬼"_s};
-    const Case cases[] = {
-        {demons, u"鬼"_s, 0},
-        {demons, u"神"_s, 1},
-        {demons, u"死神"_s, -1},
-        {demons, QString(), 3},
-        {{}, QString(), 0},
-        {{}, u"鬼"_s, -1},
-        {{u"a"_s, QString(), u"b"_s}, QString(), 1},
-        {{u"Abc"_s}, u"abc"_s, -1},
-        {{u"鬼 "_s}, u"鬼"_s, -1},
+    const std::tuple<QStringList, QString, qint32> cases[] = {
+        {demons, u"鬼"_s, 0},         {demons, u"神"_s, 1},  {demons, u"死神"_s, -1},
+        {demons, QString(), 3},       {{}, QString(), 0},    {{}, u"鬼"_s, -1},
+        {{u"a"_s, QString(), u"b"_s}, QString(), 1}, {{u"Abc"_s}, u"abc"_s, -1}, {{u"鬼 "_s}, u"鬼"_s, -1},
     };
     RecordingUi ui;
-    for (const Case& c : cases)
-        EXPECT_EQ(fsubListIndex(ui, c.list, c.s), c.index) << c.s.toStdString();
+    for (const auto& [list, s, index] : cases)
+        EXPECT_EQ(fsubListIndex(ui, list, s), index) << s.toStdString();
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
