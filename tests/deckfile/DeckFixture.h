@@ -13,17 +13,46 @@
 // Command; names "札n", card 7 named "ソ表の札") and three promotional cards, loaded into a state.
 class DeckFixture {
 public:
-    explicit DeckFixture(qint32 total = 300);
+    explicit DeckFixture(qint32 total = 300)
+    {
+        using namespace Qt::StringLiterals;
+        QList<Fixtures::CardSpec> cards;
+        const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
+        for (qint32 i = 1; i <= total; ++i) {
+            const QString name = i == 7 ? u"ソ表の札"_s : u"札"_s + QString::number(i);
+            cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')), {u"Type="_s + types[(i - 1) % 3], u"Name="_s + name}});
+        }
+        for (qint32 k = 1; k <= 3; ++k)
+            cards.append({u"P0"_s + QString::number(k), {u"Type=Spell"_s, u"Name=記念札"_s + QString::number(k)}});
+        home.writeCatalogue(Fixtures::catalogueLines(QString::number(total), u"1"_s, u"50"_s, u"3"_s, cards));
+        flngLoadCardList(state, ui, false);
+    }
 
     Fixtures::TempHome home;
     EditorState state;
     RecordingUi ui;
 
-    QString deckFile(const QString& name, const QStringList& lines) const;  // written in CP932, CR LF
+    // Written in CP932, CR LF.
+    QString deckFile(const QString& name, const QStringList& lines) const
+    {
+        Fixtures::writeCp932Lines(home.file(name), lines);
+        return home.file(name);
+    }
     QString cell(qint32 col, qint32 row) const { return state.fpsCardList.cellText(col, row); }
     qint32 deck(qint32 row) const { return cell(colDeck, row).toInt(); }
     qint32 side(qint32 row) const { return cell(colSide, row).toInt(); }
     // Every row whose counts are not both 0, as "row:deck/side".
-    QStringList counts() const;
-    void press(qint32 col, qint32 row, int times = 1);
+    QStringList counts() const
+    {
+        QStringList out;
+        for (qint32 r = 1; r <= state.fpsCardList.rowCount(); ++r)
+            if (deck(r) != 0 || side(r) != 0)
+                out << QString::number(r) + u':' + QString::number(deck(r)) + u'/' + QString::number(side(r));
+        return out;
+    }
+    void press(qint32 col, qint32 row, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, col, row);
+    }
 };

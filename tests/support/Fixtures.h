@@ -2,34 +2,74 @@
 
 #include "QtPrinters.h"
 
+#include "platform/Cp932.h"
+#include "platform/ProgramFolder.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 namespace Fixtures {
 
-// Writes text as CP932 bytes, lines joined with CR LF (and a final CR LF).
-void writeCp932Lines(const QString& path, const QStringList& lines);
-void writeBytes(const QString& path, const QByteArray& bytes);
-QByteArray readBytes(const QString& path);
+inline void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("fixture write failed");
+}
 
-// Lines of a catalogue: the "Card" section, then one section per card given as "key=value" lines.
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes text as CP932 bytes, lines joined with CR LF (and a final CR LF).
+inline void writeCp932Lines(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += Cp932::encode(line) + "\r\n";
+    writeBytes(path, bytes);
+}
+
+// Lines of a catalogue: the "Card" section (a null setting is left out), then one section per card
+// given as "key=value" lines.
 struct CardSpec {
-    QString section;      // "001", "P01", ...
-    QStringList keyLines; // "Name=…", "Type=…"
+    QString section;       // "001", "P01", ...
+    QStringList keyLines;  // "Name=…", "Type=…"
 };
-QStringList catalogueLines(const QString& total, const QString& showSelect, const QString& deck,
-                           const QString& limit, const QList<CardSpec>& cards);
+inline QStringList catalogueLines(const QString& total, const QString& showSelect, const QString& deck,
+                                  const QString& limit, const QList<CardSpec>& cards)
+{
+    QStringList lines{QStringLiteral("[Card]")};
+    const std::pair<const char16_t*, QString> settings[] = {
+        {u"Total=", total}, {u"ShowSelect=", showSelect}, {u"Deck=", deck}, {u"Limit=", limit}};
+    for (const auto& [key, value] : settings)
+        if (!value.isNull())
+            lines << QString::fromUtf16(key) + value;
+    for (const CardSpec& card : cards)
+        lines << QString() << QStringLiteral("[%1]").arg(card.section) << card.keyLines;
+    return lines;
+}
 
 // A program folder in a temporary directory, set as the program folder while the object lives.
 class TempHome {
 public:
-    TempHome();
-    ~TempHome();
+    TempHome()
+    {
+        QDir(dir_.path()).mkpath(QStringLiteral("card"));
+        ProgramFolder::setOverride(dir_.path());
+    }
+    ~TempHome() { ProgramFolder::setOverride(QString()); }
     QString path() const { return dir_.path(); }
-    QString cataloguePath() const;
-    void writeCatalogue(const QStringList& lines) const;
+    QString cataloguePath() const { return file(QStringLiteral("card/cardlist.ini")); }
+    void writeCatalogue(const QStringList& lines) const { writeCp932Lines(cataloguePath(), lines); }
     QString file(const QString& name) const { return dir_.filePath(name); }
 
 private:

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-// A Ui that records what the logic shows and answers from a script: message boxes answer OK unless
-// told otherwise, file dialogs answer the queued names ("" = cancelled).
+// A Ui that records what the logic shows: message boxes answer OK, file dialogs answer the queued
+// names ("" = cancelled).
 class RecordingUi : public Ui {
 public:
     struct Message {
@@ -20,35 +20,47 @@ public:
     };
 
     QList<Message> messages;
-    QList<MsgResult> answers;        // taken from the front; OK when empty
-    QStringList openAnswers;         // taken from the front; "" when empty
-    QStringList saveAnswers;
+    QStringList openAnswers, saveAnswers;  // taken from the front; "" when empty
     QStringList openFilters, saveFilters;
-    QStringList titles;              // every title set, in order
-    QList<bool> controlsEnabled;     // every flngControlEnabled call
+    QStringList titles;           // every title set, in order
+    QList<bool> controlsEnabled;  // every flngControlEnabled call
     QList<bool> searchEnabled;
-    QStringList waitEvents;          // "create", "show", "close"
+    QStringList waitEvents;  // "create", "show", "close"
     QStringList waitMessages;
     QList<std::pair<qint32, qint32>> waitProgress;
     int processEventsCalls = 0;
-    int totalsChangedCalls = 0;
     bool waitOpen = false;
-    bool waitShown = false;
 
-    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
-    QString chooseOpenFile(const QString& filter) override;
-    QString chooseSaveFile(const QString& filter) override;
+    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override
+    {
+        messages.append({text, title, icon, buttons});
+        return MsgResult::Ok;
+    }
+    QString chooseOpenFile(const QString& filter) override { return take(openFilters, filter, openAnswers); }
+    QString chooseSaveFile(const QString& filter) override { return take(saveFilters, filter, saveAnswers); }
     void processEvents() override { ++processEventsCalls; }
     void setWindowTitle(const QString& title) override { titles << title; }
     void setControlsEnabled(bool enabled) override { controlsEnabled << enabled; }
     void setSearchEnabled(bool enabled) override { searchEnabled << enabled; }
-    void waitCreate() override;
-    void waitShow() override;
+    void waitCreate() override { waitEvent(u"create", true); }
+    void waitShow() override { waitEvent(u"show", true); }
     bool waitProgressDue() override { return true; }
     void waitSetMessage(const QString& text) override { waitMessages << text; }
     void waitSetProgress(qint32 maximum, qint32 value) override { waitProgress.append({maximum, value}); }
-    void waitClose() override;
-    void totalsChanged() override { ++totalsChangedCalls; }
+    void waitClose() override { waitEvent(u"close", false); }
+    void totalsChanged() override {}
 
     QString lastTitle() const { return titles.isEmpty() ? QString() : titles.last(); }
+
+private:
+    static QString take(QStringList& filters, const QString& filter, QStringList& answers)
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    void waitEvent(const char16_t* event, bool open)
+    {
+        waitEvents << QString::fromUtf16(event);
+        waitOpen = open;
+    }
 };
