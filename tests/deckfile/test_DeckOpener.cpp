@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
         OpenCase{"separatorWithFields", {u"--,x,y"_s, u"1,002,B"_s}, {u"2:0/1"_s}, 0, 1, 1, 0, 0, 0},
         OpenCase{"zeroCount", {u"0,001,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
         OpenCase{"textCount", {u"abc,001,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"fiveOfCardOne", {u"5,001,Name"_s}, {u"1:3/0"_s}, 3, 3, 0, 3, 0, 0},
         OpenCase{"thirdRemovalAbsorbed", {u"2,001,A"_s, u"--"_s, u"-3,001,A"_s}, {u"1:2/-2"_s}, 2, 0, 0, 2, 0, 0},
         OpenCase{"promotional", {u"1,P02,Name"_s}, {u"302:1/0"_s}, 1, 1, 0, 0, 1, 0},
         OpenCase{"missingCardNumberStops", {u"1,001,A"_s, u"3"_s, u"1,002,B"_s}, {u"1:1/0"_s}, 1, 1, 0, 1, 0, 0,
