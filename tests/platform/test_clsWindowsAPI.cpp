@@ -28,11 +28,10 @@ protected:
         Fixtures::writeBytes(path(name), bytes);
         return path(name);
     }
-    static QString read(const QString& file, const QString& key, const QString& section, const QString& dflt = {})
+    static QString read(const QString& file, const QString& key, const QString& section)
     {
         clsWindowsAPI api;
         api.setIniFileName(file);
-        api.setDefault(dflt);
         return api.GetInitValue(key, section);
     }
     static bool setValue(const QString& file, const QString& key, const QString& value, const QString& section,
@@ -51,53 +50,44 @@ const QString kCatalogue = u"[Card]\r\nTotal=2\r\nShowSelect=0\r\n\r\n"
                            u"[002]\r\nName=  \t空白の剣 \t\r\nAbility=攻撃する。\\n防御する。\r\n"
                            u"[card]\r\nShowSelect=9\r\nExtra=later\r\n[評価ソ]\r\nName=ゾ]充["_s;
 
-TEST_F(ProfileTest, SectionAndKeyArgumentsOnEveryLineEnd)
+TEST_F(ProfileTest, ReadsOnEveryLineEnd)
 {
-    struct Case {
-        const char* label;
-        QString key, section, keyName, expected;
-    };
-    const Case cases[] = {
-        {"explicit section", u"Name"_s, u"001"_s, {}, u"ソード表ー評"_s},
-        {"empty section uses AppName", u"Total"_s, u""_s, {}, u"2"_s},
-        {"blank section uses AppName", u"Total"_s, u"  "_s, {}, u"2"_s},
-        {"leading blank is no blank section", u"Name"_s, u" 001"_s, {}, u"ソード表ー評"_s},
-        {"blank key uses KeyName", u" "_s, u"001"_s, u"Type"_s, u"Character"_s},
-        {"names ignore ASCII case", u"nAmE"_s, u"001"_s, {}, u"ソード表ー評"_s},
-        {"blanks around the value trimmed", u"Name"_s, u"002"_s, {}, u"空白の剣"_s},
-        {"escape kept as written", u"Ability"_s, u"002"_s, {}, u"攻撃する。\\n防御する。"_s},
-        {"first duplicate section wins", u"ShowSelect"_s, u"CARD"_s, {}, u"0"_s},
-        {"later duplicate is not merged", u"Extra"_s, u"Card"_s, {}, u""_s},
-        {"trail bytes in section and value", u"Name"_s, u"評価ソ"_s, {}, u"ゾ]充["_s},
+    const QString cards = path(u"cards.ini"_s), none = path(u"none.ini"_s);
+    const QString top = write(u"top.ini"_s, "Name=x\r\n[001]\r\n");
+    // file, key, section, KeyName, expected ("-" is the Default)
+    const std::tuple<const char*, QString, QString, QString, QString, QString> cases[] = {
+        {"explicit section", cards, u"Name"_s, u"001"_s, {}, u"ソード表ー評"_s},
+        {"empty section uses AppName", cards, u"Total"_s, u""_s, {}, u"2"_s},
+        {"blank section uses AppName", cards, u"Total"_s, u"  "_s, {}, u"2"_s},
+        {"leading blank is no blank section", cards, u"Name"_s, u" 001"_s, {}, u"ソード表ー評"_s},
+        {"blank key uses KeyName", cards, u" "_s, u"001"_s, u"Type"_s, u"Character"_s},
+        {"names ignore ASCII case", cards, u"nAmE"_s, u"001"_s, {}, u"ソード表ー評"_s},
+        {"blanks around the value trimmed", cards, u"Name"_s, u"002"_s, {}, u"空白の剣"_s},
+        {"escape kept as written", cards, u"Ability"_s, u"002"_s, {}, u"攻撃する。\\n防御する。"_s},
+        {"first duplicate section wins", cards, u"ShowSelect"_s, u"CARD"_s, {}, u"0"_s},
+        {"later duplicate is not merged", cards, u"Extra"_s, u"Card"_s, {}, u"-"_s},
+        {"trail bytes in section and value", cards, u"Name"_s, u"評価ソ"_s, {}, u"ゾ]充["_s},
+        {"missing file", none, u"Name"_s, u"001"_s, {}, u"-"_s},
+        {"no file name", QString(), u"Name"_s, u"001"_s, {}, u"-"_s},
+        {"missing section", cards, u"Name"_s, u"003"_s, {}, u"-"_s},
+        {"missing key", cards, u"Cost"_s, u"001"_s, {}, u"-"_s},
+        {"empty value", cards, u"Upkeep"_s, u"001"_s, {}, u"-"_s},
+        {"key of the next section", cards, u"Ability"_s, u"001"_s, {}, u"-"_s},
+        {"key above every section", top, u"Name"_s, u"001"_s, {}, u"-"_s},
     };
     for (const QString& eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
-        const QString file = write(u"cards.ini"_s, cp932(QString(kCatalogue).replace(u"\r\n"_s, eol)));
-        for (const Case& c : cases) {
+        write(u"cards.ini"_s, cp932(QString(kCatalogue).replace(u"\r\n"_s, eol)));
+        for (const auto& [label, file, key, section, keyName, expected] : cases) {
             clsWindowsAPI api;
             api.setIniFileName(file);
             api.setAppName(u"Card"_s);
-            api.setKeyName(c.keyName);
-            EXPECT_EQ(api.GetInitValue(c.key, c.section), c.expected)
-                << c.label << " line end " << eol.size() << int(eol.back().unicode());
+            api.setKeyName(keyName);
+            api.setDefault(u"-"_s);
+            EXPECT_EQ(api.GetInitValue(key, section), expected)
+                << label << " line end " << eol.size() << int(eol.back().unicode());
         }
     }
-}
-
-TEST_F(ProfileTest, NothingFoundAnswersDefault)
-{
-    const QString file = write(u"cards.ini"_s, cp932(kCatalogue));
-    const std::tuple<const char*, QString, QString, QString> cases[] = {
-        {"missing file", path(u"none.ini"_s), u"Name"_s, u"001"_s},
-        {"no file name", QString(), u"Name"_s, u"001"_s},
-        {"missing section", file, u"Name"_s, u"003"_s},
-        {"missing key", file, u"Cost"_s, u"001"_s},
-        {"empty value", file, u"Upkeep"_s, u"001"_s},
-        {"key of the next section", file, u"Ability"_s, u"001"_s},
-        {"key above every section", write(u"top.ini"_s, "Name=x\r\n[001]\r\n"), u"Name"_s, u"001"_s},
-    };
-    for (const auto& [label, name, key, section] : cases)
-        for (const QString& dflt : {QString(), u"0"_s})
-            EXPECT_EQ(read(name, key, section, dflt), dflt) << label << " default " << dflt.size();
+    EXPECT_EQ(read(cards, u"Upkeep"_s, u"001"_s), QString()) << "an empty Default";
 }
 
 TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
