@@ -189,9 +189,12 @@ TEST(CardGridViewColumns, StartAsTheGridSaysAndFollowIt)
     EXPECT_EQ(v.columnWidth(colNode - 1), qRound(grid.columnWidth(colNode) * zero));
 }
 
-TEST_F(GridViewTest, ButtonPressesNameTheGridCellAfterHidingAndSorting)
+TEST_F(GridViewTest, ClicksNameTheGridCellAfterHidingAndSorting)
 {
     QSignalSpy presses(view.get(), &CardGridView::ButtonClicked);
+    QSignalSpy clicks(view.get(), &CardGridView::Click);
+    QSignalSpy doubles(view.get(), &CardGridView::DblClick);
+    QSignalSpy leaves(view.get(), &CardGridView::LeaveCell);
     click(1, colDeckUp);
     click(2, colSideDown);
     grid.setRowHidden(1, true);
@@ -200,33 +203,17 @@ TEST_F(GridViewTest, ButtonPressesNameTheGridCellAfterHidingAndSorting)
     click(1, colDeckDown);  // model row 1 is now grid row 4
     grid.sort({{colNo, true}});
     flush();
-    click(0, colSideUp);  // grid row 6 after the descending sort
+    click(0, colSideUp);  // grid row 1 holds card 6 after the descending sort
     ASSERT_EQ(presses.count(), 4);
     const QList<QList<int>> expected{{colDeckUp, 2}, {colSideDown, 3}, {colDeckDown, 4}, {colSideUp, 1}};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(ints(presses[i]), expected[i]) << i;
     EXPECT_EQ(grid.cellText(colNo, 1), u"006"_s);
-}
 
-TEST_F(GridViewTest, DoubleClickOnAButtonIsTwoPressesAndNoDoubleClick)
-{
-    QSignalSpy presses(view.get(), &CardGridView::ButtonClicked);
-    QSignalSpy doubles(view.get(), &CardGridView::DblClick);
-    doubleClick(3, colDeckUp);
-    EXPECT_EQ(presses.count(), 2);
-    EXPECT_EQ(doubles.count(), 0);
-    doubleClick(3, colName);
-    ASSERT_EQ(doubles.count(), 1);
-    EXPECT_EQ(ints(doubles[0]), (QList<int>{colName, 4}));
-    EXPECT_EQ(presses.count(), 2);
-}
-
-TEST_F(GridViewTest, HeaderAndCellClicksRaiseClick)
-{
-    QSignalSpy clicks(view.get(), &CardGridView::Click);
-    QSignalSpy leaves(view.get(), &CardGridView::LeaveCell);
-    grid.setRowHidden(1, true);
+    grid.setRowHidden(1, true);  // model rows 0 to 2 now show grid rows 2 to 4
     flush();
+    clicks.clear();
+    leaves.clear();
     const int x = view->horizontalHeader()->sectionViewportPosition(colName - 1) + 5;
     QTest::mouseClick(view->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
     EXPECT_EQ(leaves.count(), 0);  // a header click does not move the current cell
@@ -234,6 +221,15 @@ TEST_F(GridViewTest, HeaderAndCellClicksRaiseClick)
     ASSERT_EQ(clicks.count(), 2);
     EXPECT_EQ(ints(clicks[0]), (QList<int>{colName, 0}));
     EXPECT_EQ(ints(clicks[1]), (QList<int>{colType, 4}));
+
+    presses.clear();
+    doubleClick(2, colDeckUp);
+    EXPECT_EQ(presses.count(), 2);
+    EXPECT_EQ(doubles.count(), 0);
+    doubleClick(1, colName);
+    ASSERT_EQ(doubles.count(), 1);
+    EXPECT_EQ(ints(doubles[0]), (QList<int>{colName, 3}));
+    EXPECT_EQ(presses.count(), 2);
 }
 
 TEST_F(GridViewTest, MovingTheCurrentCellRaisesLeaveCellWhichMayCancel)
@@ -265,26 +261,6 @@ TEST_F(GridViewTest, MovingTheCurrentCellRaisesLeaveCellWhichMayCancel)
     grid.setRowHidden(1, true);
     flush();
     EXPECT_EQ(view->currentIndex(), view->model()->index(0, colName - 1));
-}
-
-TEST_F(GridViewTest, GridBlockSelectionSkipsHiddenRowsAndSurvivesResets)
-{
-    grid.setRowHidden(3, true);
-    view->selectGridBlock(1, 2, 4, 4);
-    auto selectedRows = [&] {
-        QList<int> rows;
-        for (const QModelIndex& i : view->selectionModel()->selectedIndexes())
-            if (i.column() == 0)
-                rows << view->cardModel()->gridRow(i.row());
-        std::sort(rows.begin(), rows.end());
-        return rows;
-    };
-    EXPECT_EQ(selectedRows(), (QList<int>{2, 4}));
-    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), 8);
-    EXPECT_EQ(grid.selection().col2, 4);
-    grid.setRowHidden(2, true);
-    flush();
-    EXPECT_EQ(selectedRows(), (QList<int>{4}));
 }
 
 TEST(CardGridViewScale, HundredThousandRowsHalfHidden)

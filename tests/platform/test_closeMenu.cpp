@@ -6,28 +6,14 @@
 
 namespace {
 
-class CloseSpy : public QObject {
-public:
-    QList<bool> spontaneous;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Close)
-            spontaneous << event->spontaneous();
-        return false;
-    }
-};
-
 TEST(closeMenu, OnlyTheProgramClosesTheWindow)
 {
-    // Unprotected, the request closes the window as a spontaneous event: the path the filter guards.
+    // Unprotected, the window system's request closes a window: the path the filter must stop is the real one.
     QWidget plain;
-    CloseSpy spy;
-    plain.installEventFilter(&spy);
     plain.show();
     ASSERT_NE(plain.windowHandle(), nullptr);
     EXPECT_TRUE(windowSystemClose(plain));
     EXPECT_FALSE(plain.isVisible());
-    EXPECT_EQ(spy.spontaneous, QList<bool>{true});
 
     QWidget w;
     EXPECT_EQ(modFuncRim::fsubRemoveCloseMenu(&w), 1);

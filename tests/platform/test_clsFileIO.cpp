@@ -1,7 +1,6 @@
 #include "Fixtures.h"
 #include "platform/clsFileIO.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -42,18 +41,12 @@ protected:
 TEST_F(FileIOTest, ReadDataSplitsRecords)
 {
     const std::tuple<const char*, QByteArray, QStringList> cases[] = {  // no fields: ReadData fails
-        {"plain", "3,001,Name", {u"3"_s, u"001"_s, u"Name"_s}},
-        {"separator", "--", {u"--"_s}},
-        {"two", "a,b", {u"a"_s, u"b"_s}},
-        {"trailingComma", "a,", {u"a"_s, QString()}},
-        {"emptyLine", "", {QString()}},
-        {"single", "5", {u"5"_s}},
-        {"twoNumbers", "3,1", {u"3"_s, u"1"_s}},
-        {"quotedComma", "\"x,y\",z", {u"x,y"_s, u"z"_s}},
-        {"quotedOnly", "\"x\"", {u"x"_s}},
-        {"anySeparatorAfterQuote", "\"x\";z", {u"x"_s, u"z"_s}},
-        {"unclosedQuote", "\"x", {}},
-        {"quoteInside", "ab\"c", {u"ab\"c"_s}},
+        {"plain", "3,001,Name", {u"3"_s, u"001"_s, u"Name"_s}}, {"separator", "--", {u"--"_s}},
+        {"two", "a,b", {u"a"_s, u"b"_s}},       {"trailingComma", "a,", {u"a"_s, QString()}},
+        {"emptyLine", "", {QString()}},         {"single", "5", {u"5"_s}},
+        {"twoNumbers", "3,1", {u"3"_s, u"1"_s}}, {"quotedComma", "\"x,y\",z", {u"x,y"_s, u"z"_s}},
+        {"quotedOnly", "\"x\"", {u"x"_s}},     {"anySeparatorAfterQuote", "\"x\";z", {u"x"_s, u"z"_s}},
+        {"unclosedQuote", "\"x", {}},           {"quoteInside", "ab\"c", {u"ab\"c"_s}},
         {"secondByteIsBackslash", "3,\x95\x5C,\x83\x5C", {u"3"_s, u"表"_s, u"ソ"_s}},
     };
     for (const auto& [name, line, fields] : cases) {
@@ -190,10 +183,10 @@ TEST_F(FileIOTest, PlatformErrors)
     EXPECT_TRUE(io.ErrMessage().startsWith(u"61.."_s));
 }
 
-TEST_F(FileIOTest, WritesExactBytesAndKillsFiles)
+TEST_F(FileIOTest, WritesExactBytes)
 {
     clsFileIO io;
-    QString name = path(u"out.txt"_s);
+    const QString name = path(u"out.txt"_s);
     ASSERT_TRUE(open(io, name, 2));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, false));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, true));
@@ -203,18 +196,6 @@ TEST_F(FileIOTest, WritesExactBytesAndKillsFiles)
     EXPECT_EQ(Fixtures::readBytes(name), QByteArray("a,b\r\n\"a\",\"b\"\r\n\x83\x5C\x95\x5C\x81\x60\x87\x40\r\n\r\n"));
     ASSERT_TRUE(open(io, name, 1));
     EXPECT_EQ(readAll(io), (QStringList{u"a,b"_s, u"\"a\",\"b\""_s, u"ソ表～①"_s, QString()}));
-
-    clsFileIO killer;
-    EXPECT_TRUE(killer.KillFile(name));
-    EXPECT_FALSE(QFile::exists(name));
-    killer.setErrMessage(u"earlier"_s);
-    EXPECT_FALSE(killer.KillFile(name));
-    EXPECT_EQ(killer.ErrMessage(), u"earlier"_s);
-    withBytes(u"out.txt"_s, "x");
-    QString empty;
-    EXPECT_TRUE(killer.KillFile(empty));  // the property from the first call
-    EXPECT_EQ(empty, name);
-    EXPECT_FALSE(QFile::exists(name));
 }
 
 TEST_F(FileIOTest, DamagedInputReadsSafely)
