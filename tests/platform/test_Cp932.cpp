@@ -85,16 +85,4 @@ TEST(Cp932, InvalidBytesDecodeLeniently)
     }
 }
 
-TEST(Cp932, PrefixNeverSplitsACharacter)
-{
-    const QString mixed = u"aソ表ｱ①b　～c＼"_s;
-    const auto size = [&](qsizetype n) { return Cp932::encode(QStringView(mixed).first(n)).size(); };
-    for (qsizetype maxBytes = 0; maxBytes <= size(mixed.size()) + 2; ++maxBytes) {
-        const qsizetype n = Cp932::prefixFittingBytes(mixed, maxBytes);
-        ASSERT_LE(n, mixed.size());
-        EXPECT_LE(size(n), maxBytes) << maxBytes;
-        EXPECT_TRUE(n == mixed.size() || size(n + 1) > maxBytes) << maxBytes;
-    }
-}
-
 }  // namespace

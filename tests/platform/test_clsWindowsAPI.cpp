@@ -98,6 +98,8 @@ TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
         {"cut inside a character drops it", u"ab"_s + QString(3000, u'表'), 2048},
         {"exactly 4095 bytes", QString(4095, u'x'), 4095},
         {"4096 bytes", QString(4096, u'x'), 4095},
+        {"half-width katakana take one byte", u"表"_s + QString(4096, u'ｱ'), 4094},
+        {"mixed widths", QString(1000, u'表') + u"ｱ①"_s + QString(3000, u'x'), 1000 + 2 + 2092},
     };
     for (const auto& [label, value, keptChars] : cases) {
         const QString file = write(u"long.ini"_s, cp932(u"[001]\r\nText="_s + value + u"\r\nName=n\r\n"_s));
