@@ -12,9 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 

@@ -126,22 +126,17 @@ TEST(CardGrid, SortKeysDirectionsAndComparisons)
         grid.sort(keys);
         EXPECT_EQ(column(grid, col), expected) << label;
     }
-}
 
-TEST(CardGrid, SortIsStableAndRowsMoveWholeWithFlagsAndColours)
-{
+    // Rows move whole: cells, colours and the hidden flag.
     CardGrid grid;
-    fill(grid, {u"001,Spell"_s, u"002,Character"_s, u"003,Spell"_s, u"004,Character"_s});
+    fill(grid, mixed);
     grid.setRowHidden(3, true);
     grid.setForeColor(colDeck, 3, rgb(10, 20, 30));
     grid.setCellText(colName, 3, u"Third"_s);
-    grid.sort({{colType, false}});
-    EXPECT_EQ(column(grid, colNo), (QStringList{u"002"_s, u"004"_s, u"001"_s, u"003"_s}));
-    EXPECT_EQ(grid.cellText(colName, 4), u"Third"_s);
-    EXPECT_TRUE(grid.rowHidden(4));
-    EXPECT_FALSE(grid.rowHidden(3));
-    EXPECT_EQ(grid.foreColor(colDeck, 4), rgb(10, 20, 30));
-    EXPECT_EQ(grid.foreColor(colDeck, 3), kBlack);
+    grid.sort({{colDeck, false}});  // row 3 ("c") moves to row 2, row 5 ("e") to row 3
+    EXPECT_EQ(grid.cellText(colName, 2), u"Third"_s);
+    EXPECT_EQ(std::pair(grid.rowHidden(2), grid.rowHidden(3)), std::pair(true, false));
+    EXPECT_EQ(std::pair(grid.foreColor(colDeck, 2), grid.foreColor(colDeck, 3)), std::pair(rgb(10, 20, 30), kBlack));
 }
 
 TEST(CardGrid, SharedCellsOutliveTheCallersPointerSortsAndOverwrites)
@@ -171,50 +166,6 @@ TEST(CardGrid, SharedCellsOutliveTheCallersPointerSortsAndOverwrites)
     // The last shared cell goes, and with it the storage; the copy must not have pointed into it.
     grid.setCellText(colName, 1, u"Own"_s);
     EXPECT_EQ(grid.cellText(colUser, 1), u"Frost"_s);
-}
-
-TEST(CardGrid, ObserverIsToldOfEveryRealChangeAndNothingElse)
-{
-    struct Observer : CardGridObserver {
-        std::vector<std::pair<qint32, qint32>> cells;
-        int rows = 0, columns = 0;
-        void cellChanged(qint32 col, qint32 row) override { cells.emplace_back(col, row); }
-        void rowsChanged() override { ++rows; }
-        void columnsChanged() override { ++columns; }
-    } seen;
-    CardGrid grid;
-    grid.setObserver(&seen);
-    grid.setRowCount(3);
-    EXPECT_EQ(seen.rows, 1);
-
-    grid.setCellText(colName, 2, u"Ember Sprite"_s);
-    grid.setCellText(colName, 0, u"Name"_s);
-    grid.setForeColor(colDeck, 3, rgb(192, 192, 192));
-    grid.setForeColor(colDeck, 3, rgb(192, 192, 192));  // same colour: no news
-    grid.setCellText(colName, 4, u"nowhere"_s);
-    grid.setForeColor(colDeck, 9, rgb(1, 1, 1));
-    auto storage = std::make_shared<const QString>(u"abc"_s);
-    grid.setCellShared(colType, 1, QStringView(*storage), storage);
-    EXPECT_EQ(seen.cells,
-              (std::vector<std::pair<qint32, qint32>>{{colName, 2}, {colName, 0}, {colDeck, 3}, {colType, 1}}));
-
-    grid.setRowHidden(2, true);
-    grid.setRowHidden(2, true);
-    grid.setRowHidden(7, true);
-    EXPECT_EQ(seen.rows, 2);
-    grid.sort({{colName, false}});
-    EXPECT_EQ(seen.rows, 3);
-
-    grid.setColumnHidden(colSide, false);
-    grid.setColumnHidden(colSide, false);
-    grid.setColumnHidden(colNo, false);  // already shown
-    grid.setColumnHidden(0, true);
-    EXPECT_EQ(seen.columns, 1);
-    EXPECT_FALSE(grid.columnHidden(colSide));
-
-    grid.setObserver(nullptr);
-    grid.setCellText(colName, 1, u"quiet"_s);
-    EXPECT_EQ(seen.cells.size(), 4u);
 }
 
 }  // namespace

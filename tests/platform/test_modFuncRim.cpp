@@ -104,12 +104,11 @@ TEST(modFuncRim, fsubAddLong)
 TEST(modFuncRim, TopAndUnderValue)
 {
     RecordingUi ui;
-    EXPECT_EQ(plngTopValue(ui, 12000, 9000), 9000);
-    EXPECT_EQ(plngTopValue(ui, 100, 9000), 100);
-    EXPECT_EQ(plngTopValue(ui, -5, -5), -5);
-    EXPECT_EQ(plngUnderValue(ui, 3000, 4500), 4500);
-    EXPECT_EQ(plngUnderValue(ui, 5000, 4500), 5000);
-    EXPECT_EQ(plngUnderValue(ui, kMin, -1), -1);
+    for (const auto& [value, limit, top, under] : {std::tuple{12000, 9000, 9000, 12000}, {100, 9000, 100, 9000},
+                                                   {-5, -5, -5, -5}, {kMin, -1, kMin, -1}}) {
+        EXPECT_EQ(plngTopValue(ui, value, limit), top) << value << ' ' << limit;
+        EXPECT_EQ(plngUnderValue(ui, value, limit), under) << value << ' ' << limit;
+    }
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
