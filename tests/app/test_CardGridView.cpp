@@ -150,12 +150,22 @@ TEST(CardGridModel, MapsShownRowsBothWaysAndShowsCellsAsTheGridHasThem)
         EXPECT_EQ(model.headerData(col - 1, Qt::Horizontal).toString(), grid.cellText(col, 0)) << col;
 }
 
-// A window may destroy its grid before the view; the view must then leave the grid alone.
-TEST(CardGridViewLifetime, ViewOutlivesItsGrid)
+TEST(CardGridView, ColumnsFollowTheGridAndTheViewOutlivesIt)
 {
     auto grid = std::make_unique<CardGrid>();
     fillGrid(*grid, 3);
     CardGridView view(*grid);
+    EXPECT_FALSE(view.isSortingEnabled());
+    for (qint32 col = 1; col <= kColumnCount; ++col)
+        EXPECT_EQ(view.isColumnHidden(col - 1), grid->columnHidden(col)) << col;
+    const int zero = view.fontMetrics().horizontalAdvance(u'0');
+    for (qint32 col : {colNo, colName})
+        EXPECT_EQ(view.columnWidth(col - 1), qRound(grid->columnWidth(col) * zero)) << col;
+    grid->setColumnHidden(colNode, false);
+    EXPECT_FALSE(view.isColumnHidden(colNode - 1));
+    EXPECT_EQ(view.columnWidth(colNode - 1), qRound(grid->columnWidth(colNode) * zero));
+
+    // A window may destroy its grid before the view; the view must then leave the grid alone.
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.setFocus();
@@ -170,22 +180,6 @@ TEST(CardGridViewLifetime, ViewOutlivesItsGrid)
     QTest::keyClick(&view, Qt::Key_Down);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QCoreApplication::processEvents();
-}
-
-TEST(CardGridViewColumns, StartAsTheGridSaysAndFollowIt)
-{
-    CardGrid grid;
-    CardGridView v(grid);
-    EXPECT_EQ(v.objectName(), u"fpsCardList"_s);
-    EXPECT_FALSE(v.isSortingEnabled());
-    for (qint32 col = 1; col <= kColumnCount; ++col)
-        EXPECT_EQ(v.isColumnHidden(col - 1), grid.columnHidden(col)) << col;
-    const int zero = v.fontMetrics().horizontalAdvance(u'0');
-    EXPECT_EQ(v.columnWidth(colName - 1), qRound(grid.columnWidth(colName) * zero));
-    EXPECT_EQ(v.columnWidth(colNo - 1), qRound(grid.columnWidth(colNo) * zero));
-    grid.setColumnHidden(colNode, false);
-    EXPECT_FALSE(v.isColumnHidden(colNode - 1));
-    EXPECT_EQ(v.columnWidth(colNode - 1), qRound(grid.columnWidth(colNode) * zero));
 }
 
 TEST_F(GridViewTest, ClicksNameTheGridCellAfterHidingAndSorting)

