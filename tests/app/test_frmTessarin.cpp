@@ -20,9 +20,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QList<Fixtures::CardSpec> cards(int n)
+QList<Fixtures::CatalogueCard> cards(int n)
 {
-    QList<Fixtures::CardSpec> out;
+    QList<Fixtures::CatalogueCard> out;
     const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
     for (int i = 1; i <= n; ++i)
         out.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),

@@ -14,11 +14,11 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using Fixtures::CardSpec;
+using Fixtures::CatalogueCard;
 
 namespace {
 
-CardSpec card(const QString& section, const QString& name, const QStringList& more = {})
+CatalogueCard card(const QString& section, const QString& name, const QStringList& more = {})
 {
     return {section, QStringList{u"Name="_s + name} + more};
 }
@@ -29,7 +29,7 @@ protected:
     EditorState state;
     RecordingUi ui;
 
-    void write(const QString& total, const QList<CardSpec>& cards, const QString& showSelect = u"1"_s,
+    void write(const QString& total, const QList<CatalogueCard>& cards, const QString& showSelect = u"1"_s,
                const QString& deck = u"50"_s, const QString& limit = u"3"_s)
     {
         home.writeCatalogue(Fixtures::catalogueLines(total, showSelect, deck, limit, cards));
@@ -233,7 +233,7 @@ TEST_F(LoaderTest, ReportsProgressPerRegularCard)
 {
     EXPECT_EQ(CatalogueText::progressText(7, 250),
               u"カードリストを読み込んでいます。\r\nしばらくお待ち下さい...(7/250)"_s);
-    QList<CardSpec> cards{card(u"P01"_s, u"p"_s)};
+    QList<CatalogueCard> cards{card(u"P01"_s, u"p"_s)};
     write(u"250"_s, cards);
     ASSERT_EQ(load(), 0);
     ASSERT_EQ(ui.waitMessages.size(), 250) << "promotional cards do not move the bar";

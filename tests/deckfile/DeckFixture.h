@@ -16,7 +16,7 @@ public:
     explicit DeckFixture(qint32 total = 300)
     {
         using namespace Qt::StringLiterals;
-        QList<Fixtures::CardSpec> cards;
+        QList<Fixtures::CatalogueCard> cards;
         const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
         for (qint32 i = 1; i <= total; ++i) {
             const QString name = i == 7 ? u"ソ表の札"_s : u"札"_s + QString::number(i);

@@ -34,7 +34,7 @@ protected:
     Fixtures::TempHome home;
     void SetUp() override
     {
-        QList<Fixtures::CardSpec> cards;
+        QList<Fixtures::CatalogueCard> cards;
         for (int i = 1; i <= 40; ++i)
             cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
                           {u"Type="_s + (i % 2 ? u"Character"_s : u"Spell"_s), u"Name=札"_s + QString::number(i)}});

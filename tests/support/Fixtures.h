@@ -40,12 +40,12 @@ inline void writeCp932Lines(const QString& path, const QStringList& lines)
 
 // Lines of a catalogue: the "Card" section (a null setting is left out), then one section per card
 // given as "key=value" lines.
-struct CardSpec {
+struct CatalogueCard {
     QString section;       // "001", "P01", ...
     QStringList keyLines;  // "Name=…", "Type=…"
 };
 inline QStringList catalogueLines(const QString& total, const QString& showSelect, const QString& deck,
-                                  const QString& limit, const QList<CardSpec>& cards)
+                                  const QString& limit, const QList<CatalogueCard>& cards)
 {
     QStringList lines{QStringLiteral("[Card]")};
     const std::pair<const char16_t*, QString> settings[] = {
@@ -53,7 +53,7 @@ inline QStringList catalogueLines(const QString& total, const QString& showSelec
     for (const auto& [key, value] : settings)
         if (!value.isNull())
             lines << QString::fromUtf16(key) + value;
-    for (const CardSpec& card : cards)
+    for (const CatalogueCard& card : cards)
         lines << QString() << QStringLiteral("[%1]").arg(card.section) << card.keyLines;
     return lines;
 }
