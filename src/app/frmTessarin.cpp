@@ -68,19 +68,21 @@ void frmTessarin::createControls()
     place(fpsCardList_, 5760, 1200, 7425, 6375);
     connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
 
-    auto button = [this](QPushButton*& b, const char16_t* name, const QString& caption, qint32 l, qint32 t, qint32 w,
-                         qint32 h) {
-        b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromUtf16(name));
-        b->setFont(proportionalFont());
-        place(b, l, t, w, h);
+    // Buttons and check boxes: a caption in the proportional font, placed in twips.
+    auto captioned = [this](auto*& control, const char16_t* name, const QString& caption, qint32 l, qint32 t,
+                            qint32 w, qint32 h) {
+        using Control = std::remove_reference_t<decltype(*control)>;
+        control = new Control(caption, this);
+        control->setObjectName(QString::fromUtf16(name));
+        control->setFont(proportionalFont());
+        place(control, l, t, w, h);
     };
-    button(cmdSerch_, u"cmdSerch", u"表示絞り込み"_s, 5760, 0, 1852, 495);
-    button(cmdOpen_, u"cmdOpen", u"デッキを開く"_s, 7605, 0, 1852, 495);
-    button(cmdSave_, u"cmdSave", u"デッキを保存"_s, 9465, 0, 1852, 495);
-    button(cmdClose_, u"cmdClose", u"終了"_s, 11310, 0, 1852, 495);
-    button(cmdReset_, u"cmdReset", MainWindowText::resetCaption(), 11595, 840, 1335, 375);
-    button(cmdSideReset_, u"cmdSideReset", MainWindowText::resetCaption(), 13620, 840, 1335, 375);
+    captioned(cmdSerch_, u"cmdSerch", u"表示絞り込み"_s, 5760, 0, 1852, 495);
+    captioned(cmdOpen_, u"cmdOpen", u"デッキを開く"_s, 7605, 0, 1852, 495);
+    captioned(cmdSave_, u"cmdSave", u"デッキを保存"_s, 9465, 0, 1852, 495);
+    captioned(cmdClose_, u"cmdClose", u"終了"_s, 11310, 0, 1852, 495);
+    captioned(cmdReset_, u"cmdReset", MainWindowText::resetCaption(), 11595, 840, 1335, 375);
+    captioned(cmdSideReset_, u"cmdSideReset", MainWindowText::resetCaption(), 13620, 840, 1335, 375);
     cmdSideReset_->hide();
     connect(cmdClose_, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { handle([this] { cmdReset_Click(); }); });
@@ -88,16 +90,9 @@ void frmTessarin::createControls()
     connect(cmdOpen_, &QPushButton::clicked, this, [this] { handle([this] { cmdOpen_Click(); }); });
     connect(cmdSave_, &QPushButton::clicked, this, [this] { handle([this] { cmdSave_Click(); }); });
 
-    auto check = [this](QCheckBox*& c, const char16_t* name, const QString& caption, qint32 l, qint32 t, qint32 w,
-                        qint32 h) {
-        c = new QCheckBox(caption, this);
-        c->setObjectName(QString::fromUtf16(name));
-        c->setFont(proportionalFont());
-        place(c, l, t, w, h);
-    };
-    check(chkFull_, u"chkFull", u"色々な項目を表示"_s, 5880, 560, 2055, 225);
-    check(chkSide_, u"chkSide", u"サイドボード"_s, 8040, 560, 1575, 255);
-    check(chkOption_, u"chkOption", u"戦術と絵師も表示"_s, 9600, 560, 2055, 225);
+    captioned(chkFull_, u"chkFull", u"色々な項目を表示"_s, 5880, 560, 2055, 225);
+    captioned(chkSide_, u"chkSide", u"サイドボード"_s, 8040, 560, 1575, 255);
+    captioned(chkOption_, u"chkOption", u"戦術と絵師も表示"_s, 9600, 560, 2055, 225);
     chkOption_->hide();
     connect(chkFull_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkFull_Click(on); }); });
     connect(chkSide_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkSide_Click(on); }); });
