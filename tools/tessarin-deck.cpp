@@ -199,12 +199,10 @@ int main(int argc, char** argv)
         (args.isEmpty() ? err() : out()) << QString::fromLatin1(kUsage);
         return args.isEmpty() ? kFailed : kComplete;
     }
+    // Without --home the program folder is this tool's own, which is the editor's: they are built side by side.
     if (args.size() >= 2 && args[0] == u"--home"_s) {
         ProgramFolder::setOverride(args[1]);
         args = args.mid(2);
-    } else {
-        // The companion lives beside the editor, so its own folder is the editor's.
-        ProgramFolder::setOverride(ProgramFolder::path());
     }
     const QString command = args.value(0);
     args = args.mid(1);

@@ -85,7 +85,6 @@ private:
 qint32 Loader::run()
 {
     ui_.waitCreate();
-    qint32 result = -1;
     ui_.setControlsEnabled(false);
     ui_.setWindowTitle(AppInfo::plainWindowTitle());
 
@@ -94,7 +93,7 @@ qint32 Loader::run()
         ui_.messageBox(CatalogueText::missingFileMessage(ProgramFolder::path()), CatalogueText::missingFileTitle(),
                        MsgIcon::None, MsgButtons::Ok);
         ui_.waitClose();
-        return result;
+        return -1;
     }
 
     const QString settings = QString::fromUtf16(CatalogueText::kSettingsSection);
@@ -159,8 +158,7 @@ qint32 Loader::run()
     ui_.totalsChanged();
     ui_.waitClose();
     ui_.setControlsEnabled(true);
-    result = 0;
-    return result;
+    return 0;
 }
 
 void Loader::fillRow(qint32 r, QStringView section)

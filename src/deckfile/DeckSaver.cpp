@@ -39,22 +39,19 @@ void appendRecord(QByteArray& out, const CardGrid& grid, qint32 countCol, qint32
                         u',' + grid.cellView(colName, row).toString());
 }
 
-}  // namespace
-
-QByteArray deckFileBytes(const EditorState& state, Ui* ui)
+// The deck file's bytes for the grid as it stands (CP932, CR LF).
+QByteArray deckFileBytes(const EditorState& state, Ui& ui)
 {
     const CardGrid& grid = state.fpsCardList;
     QByteArray out;
     for (qint32 r = 1; r <= grid.rowCount(); ++r) {
-        if (ui)
-            ui->processEvents();
+        ui.processEvents();
         if (NumericText::leadingValue(grid.cellView(colDeck, r)) > 0)
             appendRecord(out, grid, colDeck, r);
     }
     bool separatorWritten = false;
     for (qint32 r = 1; r <= grid.rowCount(); ++r) {
-        if (ui)
-            ui->processEvents();
+        ui.processEvents();
         if (NumericText::leadingValue(grid.cellView(colSide, r)) == 0)
             continue;
         if (!separatorWritten) {
@@ -66,6 +63,8 @@ QByteArray deckFileBytes(const EditorState& state, Ui* ui)
     return out;
 }
 
+}  // namespace
+
 void fsubSaveFile(EditorState& state, Ui& ui)
 {
     const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
@@ -73,7 +72,7 @@ void fsubSaveFile(EditorState& state, Ui& ui)
         return;
     ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
     try {
-        const QByteArray bytes = deckFileBytes(state, &ui);
+        const QByteArray bytes = deckFileBytes(state, ui);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
             ui.messageBox(DeckFileText::saveFailedMessage(path, file.errorString()), DeckFileText::saveTitle(),

@@ -9,6 +9,3 @@ class Ui;
 // side-board records, rows in the grid's current order, hidden rows included. The file is
 // replaced atomically; a failure is reported and leaves any existing file as it was.
 void fsubSaveFile(EditorState& state, Ui& ui);
-
-// The deck file's bytes for the grid as it stands (CP932, CR LF).
-QByteArray deckFileBytes(const EditorState& state, Ui* ui = nullptr);

@@ -14,15 +14,9 @@ const QString kPastEnd = u"62..ファイルにこれ以上データがありま�
 const QString kBadFileMode = u"54..ファイル モードが不正です。"_s;
 const QString kInvalidCall = u"5..プロシージャの呼び出し、または引数が不正です。"_s;
 
-class FileIOTest : public ::testing::Test {
+class FileIOTest : public ::testing::Test, protected Fixtures::TempFolder {
 protected:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-    QString withBytes(const QString& name, const QByteArray& bytes) const
-    {
-        Fixtures::writeBytes(path(name), bytes);
-        return path(name);
-    }
+    QString path(const QString& name) const { return file(name); }
     // Every line of the file through ReadLine, until EndFile.
     static QStringList readAll(clsFileIO& io)
     {
@@ -76,7 +70,7 @@ TEST_F(FileIOTest, CountRecord)
     EXPECT_EQ(count(withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n")), 3);
     EXPECT_EQ(count(withBytes(u"empty.txt"_s, "")), 0);
     EXPECT_EQ(count(path(u"missing.txt"_s)), -1);
-    EXPECT_EQ(count(dir.path()), -1);
+    EXPECT_EQ(count(Fixtures::TempFolder::path()), -1);
     EXPECT_EQ(count(withBytes(u"lf.txt"_s, "1\n2\n3\n")), 3);
     EXPECT_EQ(count(withBytes(u"cr.txt"_s, "1\r2\r3")), 3);
 
@@ -156,7 +150,7 @@ TEST_F(FileIOTest, PlatformErrors)
         {path(u"none.txt"_s), 1, u"53..ファイルが見つかりません。"_s},
         {regular + u"/deck.txt"_s, 1, u"76..パスが見つかりません。"_s},
         {regular + u"/deck.txt"_s, 2, u"76..パスが見つかりません。"_s},
-        {dir.path(), 1, u"75..パス名が無効です。"_s},
+        {Fixtures::TempFolder::path(), 1, u"75..パス名が無効です。"_s},
     };
     for (const auto& [file, mode, message] : cases) {
         clsFileIO io;

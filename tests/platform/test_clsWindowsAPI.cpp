@@ -19,15 +19,9 @@ namespace {
 QByteArray cp932(const QString& text) { return Cp932::encode(text); }
 
 // Profile files in a temporary folder, read and written through one object per call, as the program does.
-class ProfileTest : public ::testing::Test {
+class ProfileTest : public ::testing::Test, protected Fixtures::TempFolder {
 protected:
-    QTemporaryDir dir_;
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QString write(const QString& name, const QByteArray& bytes) const
-    {
-        Fixtures::writeBytes(path(name), bytes);
-        return path(name);
-    }
+    QString path(const QString& name) const { return file(name); }
     static QString read(const QString& file, const QString& key, const QString& section)
     {
         clsWindowsAPI api;
@@ -53,7 +47,7 @@ const QString kCatalogue = u"[Card]\r\nTotal=2\r\nShowSelect=0\r\n\r\n"
 TEST_F(ProfileTest, ReadsOnEveryLineEnd)
 {
     const QString cards = path(u"cards.ini"_s), none = path(u"none.ini"_s);
-    const QString top = write(u"top.ini"_s, "Name=x\r\n[001]\r\n");
+    const QString top = withBytes(u"top.ini"_s, "Name=x\r\n[001]\r\n");
     // file, key, section, KeyName, expected ("-" is the Default)
     const std::tuple<const char*, QString, QString, QString, QString, QString> cases[] = {
         {"explicit section", cards, u"Name"_s, u"001"_s, {}, u"ソード表ー評"_s},
@@ -76,7 +70,7 @@ TEST_F(ProfileTest, ReadsOnEveryLineEnd)
         {"key above every section", top, u"Name"_s, u"001"_s, {}, u"-"_s},
     };
     for (const QString& eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
-        write(u"cards.ini"_s, cp932(QString(kCatalogue).replace(u"\r\n"_s, eol)));
+        withBytes(u"cards.ini"_s, cp932(QString(kCatalogue).replace(u"\r\n"_s, eol)));
         for (const auto& [label, file, key, section, keyName, expected] : cases) {
             clsWindowsAPI api;
             api.setIniFileName(file);
@@ -102,7 +96,7 @@ TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
         {"mixed widths", QString(1000, u'表') + u"ｱ①"_s + QString(3000, u'x'), 1000 + 2 + 2092},
     };
     for (const auto& [label, value, keptChars] : cases) {
-        const QString file = write(u"long.ini"_s, cp932(u"[001]\r\nText="_s + value + u"\r\nName=n\r\n"_s));
+        const QString file = withBytes(u"long.ini"_s, cp932(u"[001]\r\nText="_s + value + u"\r\nName=n\r\n"_s));
         EXPECT_EQ(read(file, u"Text"_s, u"001"_s), value.left(keptChars)) << label;
         EXPECT_EQ(read(file, u"Name"_s, u"001"_s), u"n"_s) << label;
     }
@@ -110,8 +104,8 @@ TEST_F(ProfileTest, LongValuesAreCutWithoutSplittingACharacter)
 
 TEST_F(ProfileTest, IndexFollowsTheFileItReads)
 {
-    const QString first = write(u"first.ini"_s, "[Card]\r\nTotal=1\r\n");
-    const QString second = write(u"second.ini"_s, "[Card]\r\nTotal=2\r\n");
+    const QString first = withBytes(u"first.ini"_s, "[Card]\r\nTotal=1\r\n");
+    const QString second = withBytes(u"second.ini"_s, "[Card]\r\nTotal=2\r\n");
     clsWindowsAPI api;
     const auto total = [&api] { return api.GetInitValue(u"Total"_s, u"Card"_s); };
     api.setIniFileName(first);
@@ -182,7 +176,7 @@ TEST_F(ProfileTest, IndexAgreesWithReadingLineByLine)
         for (int i = rng.bounded(1, 25); i > 0; --i)
             text += pieces[rng.bounded(pieces.size())] + eols[rng.bounded(eols.size())];
         clsWindowsAPI api;
-        api.setIniFileName(write(u"random.ini"_s, cp932(text)));
+        api.setIniFileName(withBytes(u"random.ini"_s, cp932(text)));
         api.setDefault(u"-"_s);
         for (const QString& section : names) {
             for (const QString& key : names) {
@@ -200,7 +194,7 @@ TEST_F(ProfileTest, WriteChangesOnlyTheKeysLine)
     const QByteArray head = cp932(u"[Card]\r\nTotal=2\r\n"_s);
     const QByteArray tail =
         cp932(u"\r\nDeck=50\r\n\r\n[ソ]\r\nShowSelect=表\r\n[001]\r\nName=ー]評\r\n[card]\r\nShowSelect=2\r\n"_s);
-    const QString file = write(u"cards.ini"_s, head + "ShowSelect = 0 " + tail);
+    const QString file = withBytes(u"cards.ini"_s, head + "ShowSelect = 0 " + tail);
     ASSERT_TRUE(setValue(file, u"ShowSelect"_s, u"1"_s, {}));
     QByteArray expected = head + "ShowSelect=1" + tail;
     EXPECT_EQ(Fixtures::readBytes(file), expected);
@@ -229,7 +223,7 @@ TEST_F(ProfileTest, WriteAddsWhatIsMissing)
         {"empty file", "", "[Card]\r\nShowSelect=1\r\n"},
     };
     for (const auto& [label, before, after] : cases) {
-        const QString file = write(u"add.ini"_s, before);
+        const QString file = withBytes(u"add.ini"_s, before);
         ASSERT_TRUE(setValue(file, u"ShowSelect"_s, u"1"_s, {})) << label;
         EXPECT_EQ(Fixtures::readBytes(file), after) << label;
     }
@@ -246,7 +240,7 @@ TEST_F(ProfileTest, WriteInALargeFile)
         original += cp932(u"[S%1]\r\nType=ソ表\r\nName=評ー%1\r\nText=能力\\n十字\r\n"_s.arg(i));
     ASSERT_GT(original.size(), 2 << 20);
     for (const int i : {0, 1, 9999, 20000, 29999, 39999}) {
-        const QString file = write(u"large.ini"_s, original);
+        const QString file = withBytes(u"large.ini"_s, original);
         ASSERT_TRUE(setValue(file, u"Name"_s, u"新ソ"_s, u"S"_s + QString::number(i))) << i;
         QByteArray expected = original;
         const QByteArray oldLine = cp932(u"\nName=評ー%1\r"_s.arg(i));
@@ -254,7 +248,7 @@ TEST_F(ProfileTest, WriteInALargeFile)
         ASSERT_GE(at, 0);
         EXPECT_EQ(Fixtures::readBytes(file), expected.replace(at, oldLine.size(), cp932(u"\nName=新ソ\r"_s))) << i;
     }
-    const QString file = write(u"large.ini"_s, original);
+    const QString file = withBytes(u"large.ini"_s, original);
     ASSERT_TRUE(setValue(file, u"Name"_s, u"x"_s, u"S40000"_s));
     EXPECT_EQ(Fixtures::readBytes(file), original + "[S40000]\r\nName=x\r\n");
 }
@@ -262,7 +256,7 @@ TEST_F(ProfileTest, WriteInALargeFile)
 TEST_F(ProfileTest, FailedWriteLeavesFilesAlone)
 {
     const QByteArray bytes = "[Card]\r\nTotal=3\r\n";
-    const QString regular = write(u"file.txt"_s, bytes);
+    const QString regular = withBytes(u"file.txt"_s, bytes);
     EXPECT_FALSE(setValue(regular + u"/x.ini"_s, u"ShowSelect"_s, u"1"_s, {}));
     ASSERT_TRUE(QDir(path(QString())).mkpath(u"folder.ini"_s));
     EXPECT_FALSE(setValue(path(u"folder.ini"_s), u"ShowSelect"_s, u"1"_s, {}));
@@ -300,7 +294,7 @@ TEST_F(ProfileTest, BadInputNeverBreaksAReader)
     };
     for (const auto& [label, bytes, deck] : cases) {
         clsWindowsAPI api;
-        api.setIniFileName(write(u"bad.ini"_s, bytes));
+        api.setIniFileName(withBytes(u"bad.ini"_s, bytes));
         api.setAppName(u"Card"_s);
         EXPECT_EQ(api.GetInitValue(u"Deck"_s, {}), deck) << label;
         EXPECT_LE(cp932(api.GetInitValue(u"Total"_s, {})).size(), 4095) << label;
@@ -309,9 +303,9 @@ TEST_F(ProfileTest, BadInputNeverBreaksAReader)
         ASSERT_TRUE(api.SetInitValue(u"ShowSelect"_s, u"1"_s, {})) << label;
         EXPECT_EQ(api.GetInitValue(u"ShowSelect"_s, {}), u"1"_s) << label;
     }
-    EXPECT_EQ(read(write(u"nul.ini"_s, nul), u"Total"_s, u"Card"_s), QString()) << "a NUL inside the name";
-    EXPECT_EQ(read(write(u"inv.ini"_s, invalid), u"Limit"_s, u"Card"_s), u"3\uFFFD"_s);
-    EXPECT_EQ(read(write(u"inv.ini"_s, invalid), u"Name"_s, u"Card"_s), u"\uFFFD"_s);
+    EXPECT_EQ(read(withBytes(u"nul.ini"_s, nul), u"Total"_s, u"Card"_s), QString()) << "a NUL inside the name";
+    EXPECT_EQ(read(withBytes(u"inv.ini"_s, invalid), u"Limit"_s, u"Card"_s), u"3\uFFFD"_s);
+    EXPECT_EQ(read(withBytes(u"inv.ini"_s, invalid), u"Name"_s, u"Card"_s), u"\uFFFD"_s);
 }
 
 TEST_F(ProfileTest, RegistryRoundTripInAProfileOfItsOwn)

@@ -58,22 +58,33 @@ inline QStringList catalogueLines(const QString& total, const QString& showSelec
     return lines;
 }
 
-// A program folder in a temporary directory, set as the program folder while the object lives.
-class TempHome {
+// Files in a temporary folder that goes away with the object.
+class TempFolder {
 public:
-    TempHome()
-    {
-        QDir(dir_.path()).mkpath(QStringLiteral("card"));
-        ProgramFolder::setOverride(dir_.path());
-    }
-    ~TempHome() { ProgramFolder::setOverride(QString()); }
     QString path() const { return dir_.path(); }
-    QString cataloguePath() const { return file(QStringLiteral("card/cardlist.ini")); }
-    void writeCatalogue(const QStringList& lines) const { writeCp932Lines(cataloguePath(), lines); }
     QString file(const QString& name) const { return dir_.filePath(name); }
+    // Writes bytes to the named file and answers its path.
+    QString withBytes(const QString& name, const QByteArray& bytes) const
+    {
+        writeBytes(file(name), bytes);
+        return file(name);
+    }
 
 private:
     QTemporaryDir dir_;
+};
+
+// A temporary folder set as the program folder while the object lives.
+class TempHome : public TempFolder {
+public:
+    TempHome()
+    {
+        QDir(path()).mkpath(QStringLiteral("card"));
+        ProgramFolder::setOverride(path());
+    }
+    ~TempHome() { ProgramFolder::setOverride(QString()); }
+    QString cataloguePath() const { return file(QStringLiteral("card/cardlist.ini")); }
+    void writeCatalogue(const QStringList& lines) const { writeCp932Lines(cataloguePath(), lines); }
 };
 
 }  // namespace Fixtures
