@@ -11,6 +11,7 @@
 #include "platform/Cp932.h"
 #include "platform/ProgramFolder.h"
 #include "platform/HeadlessUi.h"
+#include "search/frmSerch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -140,8 +141,48 @@ void BM_OpenDeck_Core(benchmark::State& state)
         state.SkipWithError("the benchmark deck did not load as 50 cards");
 }
 
+// Opening the search dialog as the main window does at start-up and on its button; with range 1
+// every maximum is 2,147,483,647, the largest a catalogue value can give.
+void BM_OpenSearchDialog(benchmark::State& state)
+{
+    Home& h = home(100000);
+    frmTessarin window;
+    if (!window.Form_Load()) {
+        state.SkipWithError("the catalogue did not load");
+        return;
+    }
+    window.show();
+    frmSerch& dialog = *window.serch();
+    if (state.range(0) == 1)
+        for (qint32* m : {&dialog.pNumberMax, &dialog.pGlazeMax, &dialog.pNodeMax, &dialog.pCostMax,
+                          &dialog.pUpkeepMax, &dialog.pAttackMax, &dialog.pToughnessMax})
+            *m = 2147483647;
+    measure(state, h, [&] {
+        dialog.plngInitialize();
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.hide();
+    });
+}
+
+// The dialog taking the item lists a full load collected (tens of thousands of spell owners here).
+void BM_SearchDialogLists(benchmark::State& state)
+{
+    Home& h = home(100000);
+    frmTessarin window;
+    if (!window.Form_Load()) {
+        state.SkipWithError("the catalogue did not load");
+        return;
+    }
+    const SearchSetup& setup = window.state().serch;
+    state.counters["items"] = double(setup.lstSpell.size() + setup.lstClass.size() + setup.lstSkill.size());
+    measure(state, h, [&] { window.serch()->fsubTakeSetup(setup, true); });
+}
+
 }  // namespace
 
+BENCHMARK(BM_OpenSearchDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchDialogLists)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Floor_ReadAndDecode)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullLoad_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullLoad_Window)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
