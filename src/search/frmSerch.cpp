@@ -6,7 +6,6 @@
 #include "frmSerchText.h"
 
 #include "app/Twips.h"
-#include "catalogue/EditorState.h"
 #include "platform/modFuncRim.h"
 
 #include <QCheckBox>
@@ -80,6 +79,14 @@ public:
         c->addItems(items);
         return c;
     }
+    // The start of a line: its caption and its switch ("lbl" and "chk" + name, unless named).
+    QCheckBox* head(const QString& name, const char16_t* caption, qint32 top, const QString& switchCaption,
+                    const QString& labelName = {})
+    {
+        label(labelName.isEmpty() ? u"lbl"_s + name : labelName, QString::fromUtf16(caption), kLabelLeft, top,
+              kLabelWidth);
+        return make<QCheckBox>(u"chk"_s + name, kSwitchLeft, top, kSwitchWidth, kControlHeight, switchCaption);
+    }
     const Twips& twips() const { return twips_; }
 
 private:
@@ -94,8 +101,7 @@ void frmSerch::createControls()
     Placer p(this);
     setFixedSize(p.twips().toPx(kWidth), p.twips().toPx(kHeight));
 
-    p.label(u"lblCardNo"_s, u"カード番号"_s, kLabelLeft, kSetTop, kLabelWidth);
-    chkNo_ = p.make<QCheckBox>(u"chkNo"_s, kSwitchLeft, kSetTop, kSwitchWidth, kControlHeight, frmSerchText::all());
+    chkNo_ = p.head(u"No"_s, u"カード番号", kSetTop, frmSerchText::all(), u"lblCardNo"_s);
     lstNo_ = p.make<QListWidget>(u"lstNo"_s, kLabelLeft, kSetListTop, kWidth - 2 * kLabelLeft, kSetListHeight);
     // Four columns, two lines: the items flow left to right at a quarter of the width each.
     lstNo_->setFlow(QListView::LeftToRight);
@@ -112,8 +118,7 @@ void frmSerch::createControls()
     }
     connect(chkNo_, &QCheckBox::toggled, this, [this] { lstNo_->setEnabled(!chkNo_->isChecked()); });
 
-    p.label(u"lblType"_s, u"種類"_s, kLabelLeft, kTypeTop, kLabelWidth);
-    chkType_ = p.make<QCheckBox>(u"chkType"_s, kSwitchLeft, kTypeTop, kSwitchWidth, kControlHeight, frmSerchText::all());
+    chkType_ = p.head(u"Type"_s, u"種類", kTypeTop, frmSerchText::all());
     chkTypeCharacter_ = p.make<QCheckBox>(u"chkTypeCharacter"_s, kFirstControl, kTypeTop, 1260, kControlHeight,
                                           u"Character"_s);
     chkTypeSpell_ = p.make<QCheckBox>(u"chkTypeSpell"_s, 4140, kTypeTop, 1080, kControlHeight, u"Spell"_s);
@@ -134,21 +139,19 @@ void frmSerch::createRanges(qint32 top)
     struct Spec {
         const char16_t *name, *caption;
         int lowerLabel, upperLabel;
-        qint32 frmSerch::*maximum;
+        qint32 SearchMaxima::*maximum;
     };
     static constexpr Spec kRanges[] = {
-        {u"Number", u"投入枚数", 0, 7, &frmSerch::pNumberMax},   {u"Side", u"サイド枚数", 15, 14, &frmSerch::pNumberMax},
-        {u"Glaze", u"グレイズ", 1, 8, &frmSerch::pGlazeMax},     {u"Node", u"ノード", 2, 9, &frmSerch::pNodeMax},
-        {u"Cost", u"コスト", 3, 10, &frmSerch::pCostMax},        {u"Upkeep", u"維持コスト", 4, 11, &frmSerch::pUpkeepMax},
-        {u"Attack", u"攻撃力", 5, 12, &frmSerch::pAttackMax},    {u"Toughness", u"耐久力", 6, 13, &frmSerch::pToughnessMax},
+        {u"Number", u"投入枚数", 0, 7, &SearchMaxima::pNumberMax},   {u"Side", u"サイド枚数", 15, 14, &SearchMaxima::pNumberMax},
+        {u"Glaze", u"グレイズ", 1, 8, &SearchMaxima::pGlazeMax},     {u"Node", u"ノード", 2, 9, &SearchMaxima::pNodeMax},
+        {u"Cost", u"コスト", 3, 10, &SearchMaxima::pCostMax},        {u"Upkeep", u"維持コスト", 4, 11, &SearchMaxima::pUpkeepMax},
+        {u"Attack", u"攻撃力", 5, 12, &SearchMaxima::pAttackMax},    {u"Toughness", u"耐久力", 6, 13, &SearchMaxima::pToughnessMax},
     };
     Placer p(this);
     for (const Spec& s : kRanges) {
         const QString name = QString::fromUtf16(s.name);
-        p.label(u"lbl"_s + name, QString::fromUtf16(s.caption), kLabelLeft, top, kLabelWidth);
         Range r{};
-        r.chk = p.make<QCheckBox>(u"chk"_s + name, kSwitchLeft, top, kSwitchWidth, kControlHeight,
-                                  frmSerchText::noCondition());
+        r.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
         r.lower = p.choice(u"cmb%1L"_s.arg(name), kFirstControl, top, 840);
         r.lblLower = p.label(u"lblSel_%1"_s.arg(s.lowerLabel), frmSerchText::atLeast(), 3720, top, 480);
         r.upper = p.choice(u"cmb%1U"_s.arg(name), 4260, top, 840);
@@ -174,10 +177,8 @@ void frmSerch::createTexts(qint32 top)
     Placer p(this);
     for (const Spec& s : kTexts) {
         const QString name = QString::fromUtf16(s.name);
-        p.label(u"lbl"_s + name, QString::fromUtf16(s.caption), kLabelLeft, top, kLabelWidth);
         Text t{};
-        t.chk = p.make<QCheckBox>(u"chk"_s + name, kSwitchLeft, top, kSwitchWidth, kControlHeight,
-                                  frmSerchText::noCondition());
+        t.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
         t.txt1 = p.make<QLineEdit>(u"txt"_s + name + u"1"_s, kFirstControl, top, 2160, kControlHeight);
         t.connector = p.choice(u"cmb"_s + name, 5040, top, 1080, frmSerchText::connectors());
         t.txt2 = p.make<QLineEdit>(u"txt"_s + name + u"2"_s, 6180, top, 2160, kControlHeight);
@@ -293,13 +294,7 @@ qint32 frmSerch::plngInitialize()
 
 void frmSerch::fsubTakeSetup(const SearchSetup& setup, bool withLists)
 {
-    pNumberMax = setup.pNumberMax;
-    pGlazeMax = setup.pGlazeMax;
-    pNodeMax = setup.pNodeMax;
-    pCostMax = setup.pCostMax;
-    pUpkeepMax = setup.pUpkeepMax;
-    pAttackMax = setup.pAttackMax;
-    pToughnessMax = setup.pToughnessMax;
+    static_cast<SearchMaxima&>(*this) = setup;
     if (!withLists)
         return;
     const QStringList* sources[] = {&setup.lstSpell, &setup.lstClass, &setup.lstSkill};

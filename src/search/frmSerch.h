@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/EditorState.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -12,11 +14,11 @@ class QListWidgetItem;
 class QPushButton;
 class SerchHost;
 struct SearchConditions;
-struct SearchSetup;
 
 // The search conditions dialog: the condition controls, their enabling rules, the bound lists and
-// the three buttons. Created once and only shown and hidden, so its conditions persist.
-class frmSerch : public QDialog {
+// the three buttons. Created once and only shown and hidden, so its conditions persist. Its maxima
+// (pNumberMax …) are public properties, as is pSortFlag.
+class frmSerch : public QDialog, public SearchMaxima {
     Q_OBJECT
 public:
     // Numeric bound lists stop at this value, whatever the catalogue's maximum: a catalogue value
@@ -26,13 +28,6 @@ public:
     explicit frmSerch(SerchHost& host, QWidget* parent = nullptr);
     ~frmSerch() override;
 
-    qint32 pNumberMax = 0;
-    qint32 pGlazeMax = 0;
-    qint32 pNodeMax = 0;
-    qint32 pCostMax = 0;
-    qint32 pUpkeepMax = 0;
-    qint32 pAttackMax = 0;
-    qint32 pToughnessMax = 0;
     qint32 pSortFlag = 0;
 
     qint32 plngInitialize();
@@ -55,7 +50,7 @@ private:
         QCheckBox* chk;
         QComboBox *lower, *upper, *sel;
         QLabel *lblLower, *lblUpper;
-        qint32 frmSerch::*maximum;
+        qint32 SearchMaxima::*maximum;
     };
     struct Text {
         QCheckBox* chk;
