@@ -58,7 +58,10 @@ void typeface(QWidget* w, qreal points, bool bold, bool italic, const QString& f
 QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
                  const QString& family)
 {
-    QLabel* l = label(parent, twips, name, r, Qt::AlignCenter);
+    QLabel* l = label(parent, twips, name, r);
+    // Centred both ways: the large digits fill the box, and the substituted fonts run taller than
+    // the box was drawn for, so at the top they would lose their foot.
+    l->setAlignment(Qt::AlignCenter);
     l->setFrameStyle(QFrame::Box | QFrame::Plain);
     l->setLineWidth(1);
     const QPalette system = QGuiApplication::palette();
