@@ -37,29 +37,28 @@ void frmCard2::createControls()
     imgCard_->setScaledContents(true);
     imgCard_->installEventFilter(this);
 
-    lblCardType_ = label(this, twips_, u"lblCardType", {0, 0, kClientWidth, 255}, Qt::AlignCenter);
-    colour(lblCardType_, Qt::white);
-    typeface(lblCardType_, 11.25, true, true, serif);
-    lblGlazeLabel_ = label(this, twips_, u"lblGlazeLabel", {240, 360, 855, 255}, Qt::AlignCenter);
-    lblGlazeLabel_->setText(CardText::glazeCaption());
-    colour(lblGlazeLabel_, Qt::white);
-    typeface(lblGlazeLabel_, 9, true);
-    lblGlaze_ = valueBox(this, twips_, u"lblGlaze", {360, 600, 615, 495}, 21.75, serif);
-    const auto whiteCaption = [&](const char16_t* name, const QString& text, const Rect& r) {
-        QLabel* l = label(this, twips_, name, r, Qt::AlignRight);
+    // Transparent bold text over the card: the captions, the number and the credit lines.
+    const auto bold = [&](const char16_t* name, const Rect& r, Qt::Alignment align, const QColor& fore,
+                          qreal points, const QString& text = {}) {
+        QLabel* l = label(this, twips_, name, r, align);
         l->setText(text);
-        colour(l, Qt::white);
-        typeface(l, 9, true);
+        colour(l, fore);
+        typeface(l, points, true);
+        return l;
     };
-    whiteCaption(u"lblNodeLabel", u"Node"_s, {3690, 450, 495, 255});
+    lblCardType_ = bold(u"lblCardType", {0, 0, kClientWidth, 255}, Qt::AlignCenter, Qt::white, 11.25);
+    typeface(lblCardType_, 11.25, true, true, serif);
+    lblGlazeLabel_ =
+        bold(u"lblGlazeLabel", {240, 360, 855, 255}, Qt::AlignCenter, Qt::white, 9, CardText::glazeCaption());
+    lblGlaze_ = valueBox(this, twips_, u"lblGlaze", {360, 600, 615, 495}, 21.75, serif);
+    bold(u"lblNodeLabel", {3690, 450, 495, 255}, Qt::AlignRight, Qt::white, 9, u"Node"_s);
     lblNode_ = valueBox(this, twips_, u"lblNode", {4200, 360, 495, 375}, 18);
-    whiteCaption(u"lblCostLabel", u"Cost"_s, {4650, 450, 495, 255});
+    bold(u"lblCostLabel", {4650, 450, 495, 255}, Qt::AlignRight, Qt::white, 9, u"Cost"_s);
     lblCost_ = valueBox(this, twips_, u"lblCost", {5160, 360, 495, 375}, 18);
     lblUser_ = label(this, twips_, u"lblUser", {4200, 840, 1455, 255}, Qt::AlignCenter);
     lblUser_->setFrameStyle(QFrame::Box | QFrame::Plain);
     colour(lblUser_, Qt::black, Qt::white);
-    lblIllustration_ =
-        label(this, twips_, u"lblIllustration", {360, 5280, 5250, 195}, Qt::AlignRight);
+    lblIllustration_ = label(this, twips_, u"lblIllustration", {360, 5280, 5250, 195}, Qt::AlignRight);
     typeface(lblIllustration_, 9);
     lblCardName_ = label(this, twips_, u"lblCardName", {330, 5460, kNameWidth, 285}, Qt::AlignCenter);
     typeface(lblCardName_, 14.25, true);
@@ -69,27 +68,13 @@ void frmCard2::createControls()
     linLine_->setObjectName(u"linLine"_s);
     linLine_->setGeometry(twips_.toPx(480), twips_.toPx(5745), twips_.toPx(5490 - 480), 1);
     colour(linLine_, Qt::black, Qt::black);
-    const auto blackCaption = [&](const char16_t* name, const QString& text, const Rect& r) {
-        QLabel* l = label(this, twips_, name, r, Qt::AlignCenter);
-        l->setText(text);
-        colour(l, Qt::black);
-        typeface(l, 9, true);
-    };
-    blackCaption(u"lblAttackLabel", u"攻撃力"_s, {4440, 7425, 735, 255});
+    bold(u"lblAttackLabel", {4440, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 9, u"攻撃力"_s);
     lblAttack_ = valueBox(this, twips_, u"lblAttack", {4560, 7620, 495, 375}, 18);
-    blackCaption(u"lblToughnessLabel", u"耐久力"_s, {5040, 7425, 735, 255});
+    bold(u"lblToughnessLabel", {5040, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 9, u"耐久力"_s);
     lblToughness_ = valueBox(this, twips_, u"lblToughness", {5160, 7620, 495, 375}, 18);
-    lblNo_ = label(this, twips_, u"lblNo", {2520, 7830, 975, 255}, Qt::AlignCenter);
-    colour(lblNo_, Qt::white);
-    typeface(lblNo_, 11.25, true);
-    const auto credit = [&](const char16_t* name, const QString& text, const Rect& r) {
-        QLabel* l = label(this, twips_, name, r);
-        l->setText(text);
-        colour(l, Qt::white);
-        typeface(l, 8.25, true);
-    };
-    credit(u"lblVenthra", CardText::creditVenthra(), {240, 7860, 2415, 255});
-    credit(u"lblKorvel", CardText::creditKorvel(), {240, 8070, 2055, 255});
+    lblNo_ = bold(u"lblNo", {2520, 7830, 975, 255}, Qt::AlignCenter, Qt::white, 11.25);
+    bold(u"lblVenthra", {240, 7860, 2415, 255}, Qt::AlignLeft, Qt::white, 8.25, CardText::creditVenthra());
+    bold(u"lblKorvel", {240, 8070, 2055, 255}, Qt::AlignLeft, Qt::white, 8.25, CardText::creditKorvel());
     // Kept for the form's sake; this window shows upkeep and skills in the skill line.
     lblUpkeep_ = label(this, twips_, u"lblUpkeep", {0, 0, 0, 0});
     lblSkill_ = label(this, twips_, u"lblSkill", {0, 0, 0, 0});
