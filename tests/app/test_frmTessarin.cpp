@@ -180,6 +180,24 @@ TEST_F(MainWindowTest, ViewOptionsShowColumnsAndControlsAndResizeTheWindow)
     }
 }
 
+// Also run under a window manager, which frames the window only after it is shown (tests/app/CMakeLists.txt).
+TEST_F(MainWindowTest, TheFrameChangesNeitherTheGridNorTheWidthAViewOptionLeaves)
+{
+    start();
+    if (QGuiApplication::platformName() == u"xcb"_s) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->frameGeometry().height() > w->height(); }));
+    }
+    const QSize client = w->size();
+    const QRect grid = w->grid()->geometry();
+    EXPECT_EQ(std::pair(grid.right() + 1, grid.bottom() + 1), std::pair(client.width(), client.height()));
+    child<QCheckBox>(u"chkSide")->setChecked(true);
+    EXPECT_NEAR(w->width(), client.width() + px(1980), 1);
+    EXPECT_EQ(w->grid()->geometry().bottom() + 1, client.height());
+    child<QCheckBox>(u"chkSide")->setChecked(false);
+    EXPECT_EQ(w->size(), client);
+    EXPECT_EQ(w->grid()->geometry(), grid);
+}
+
 TEST_F(MainWindowTest, TheGridFollowsTheWindowButNeverNarrowsBelowItsStart)
 {
     start();
