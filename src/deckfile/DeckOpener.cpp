@@ -87,7 +87,11 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
         QString openName = path;
         qint32 mode = 1;
         file.OpenFile(openName, mode);
-        flngLoadCardList(state, ui, false);
+        // A reload that failed has told the user and changed nothing: the deck on screen stays.
+        if (flngLoadCardList(state, ui, false) != 0) {
+            file.CloseFile();
+            return 0;
+        }
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
 
         qint32 records = 0;
