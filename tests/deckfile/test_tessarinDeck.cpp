@@ -122,6 +122,20 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
     EXPECT_EQ(r.status, 2);
     EXPECT_FALSE(r.err.isEmpty());
 
+    // A deck that is not there to read is an error, never an empty deck; save then writes nothing.
+    const QString out = home.file(u"out.txt"_s);
+    Fixtures::writeBytes(out, "kept");
+    for (const QString& bad : {home.file(u"missing.txt"_s), home.path(), QString()}) {
+        for (const QStringList& args : {QStringList{u"check"_s, bad}, QStringList{u"save"_s, bad, out}}) {
+            r = run(QStringList{u"--home"_s, home.path()} + args);
+            EXPECT_EQ(r.status, 2) << args.join(u' ').toStdString();
+            EXPECT_TRUE(r.err.contains(bad.isEmpty() ? u"no deck file name"_s : bad)) << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(Fixtures::readBytes(out), QByteArray("kept"));
+    for (const QStringList& args : {QStringList{u"save"_s, out}, {u"check"_s}, {u"check"_s, u"--xml"_s, out}, {u"load"_s}, {}})
+        EXPECT_EQ(run(QStringList{u"--home"_s, home.path()} + args).status, 2) << args.join(u' ').toStdString();
+
     r = run({u"--help"_s});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.contains(u"check [--json] DECKFILE"_s));
