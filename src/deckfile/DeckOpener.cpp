@@ -86,7 +86,11 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
         file.setFileName(path);
         QString openName = path;
         qint32 mode = 1;
-        file.OpenFile(openName, mode);
+        if (!file.OpenFile(openName, mode) && QFileInfo::exists(path)) {
+            // There but unreadable (a folder, a device, a pipe): the deck on screen is kept.
+            ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
+            return 0;
+        }
         // A reload that failed has told the user and changed nothing: the deck on screen stays.
         if (flngLoadCardList(state, ui, false) != 0) {
             file.CloseFile();

@@ -21,6 +21,7 @@ public:
     static RuntimeError outOfMemory();      // 7
     static RuntimeError outOfRange();       // 9
     static RuntimeError typeMismatch();     // 13
+    static RuntimeError outOfStringSpace(); // 14
     static RuntimeError badFileNameOrNumber();  // 52
     static RuntimeError fileNotFound();     // 53
     static RuntimeError badFileMode();      // 54
