@@ -80,6 +80,19 @@ void CardGrid::setRowCount(qint32 count)
             for (const QString& cell : it->cells)
                 release(cell);
     rows_.resize(size_t(count));
+    ++rowOrderVersion_;
+    if (observer_)
+        observer_->rowsChanged();
+}
+
+void CardGrid::adoptRows(CardGrid&& other)
+{
+    for (size_t r = 0; r < std::min(rows_.size(), other.rows_.size()); ++r)
+        other.rows_[r].hidden = rows_[r].hidden;
+    rows_ = std::move(other.rows_);
+    storages_ = std::move(other.storages_);
+    other.rows_.clear();
+    other.storages_.clear();
     if (observer_)
         observer_->rowsChanged();
 }
@@ -185,6 +198,17 @@ void CardGrid::setRowHidden(qint32 row, bool hidden)
         observer_->rowsChanged();
 }
 
+void CardGrid::setRowsHidden(const std::vector<bool>& hidden)
+{
+    bool changed = false;
+    for (size_t i = 0; i < rows_.size() && i < hidden.size(); ++i) {
+        changed = changed || rows_[i].hidden != hidden[i];
+        rows_[i].hidden = hidden[i];
+    }
+    if (changed && observer_)
+        observer_->rowsChanged();
+}
+
 bool CardGrid::columnHidden(qint32 col) const { return validColumn(col) && columnHidden_[col - 1]; }
 
 void CardGrid::setColumnHidden(qint32 col, bool hidden)
@@ -221,6 +245,7 @@ void CardGrid::sort(const QList<SortKey>& keys)
     for (size_t i : order)
         sorted.push_back(std::move(rows_[i]));
     rows_ = std::move(sorted);
+    ++rowOrderVersion_;
     if (observer_)
         observer_->rowsChanged();
 }

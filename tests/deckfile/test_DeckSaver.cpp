@@ -58,6 +58,8 @@ TEST(DeckSaverTest, RoundTripKeepsEveryCount)
         f.press(buttons[rng.bounded(4)], 1 + qint32(rng.bounded(33)));
     const QStringList built = f.counts();
     const Totals totals = f.state.totals;
+    for (qint32 r = 1; r <= 33; ++r)  // written unquoted, so the quote is never closed
+        f.state.fpsCardList.setCellText(colName, r, u"予言,\"号令"_s);
     QString path = save(f, u"round.deck"_s);
     plngOpenFile(f.state, f.ui, path);
     EXPECT_EQ(f.counts(), built);
