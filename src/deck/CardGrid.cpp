@@ -101,6 +101,18 @@ void CardGrid::setRowCount(qint32 count)
         observer_->rowsChanged();
 }
 
+void CardGrid::adoptRows(CardGrid&& other)
+{
+    for (size_t r = 0; r < std::min(rows_.size(), other.rows_.size()); ++r)
+        other.rows_[r].hidden = rows_[r].hidden;
+    rows_ = std::move(other.rows_);
+    storages_ = std::move(other.storages_);
+    other.rows_.clear();
+    other.storages_.clear();
+    if (observer_)
+        observer_->rowsChanged();
+}
+
 QString CardGrid::cellText(qint32 col, qint32 row) const
 {
     const QStringView v = cellView(col, row);

@@ -140,14 +140,22 @@ struct BadSettingCase {
     const char* name;
     QString total, deck, limit;
     QString description;
+    QString node = u"1"_s;  // of card 3
 };
 
 class BadSettingTest : public LoaderTest, public ::testing::WithParamInterface<BadSettingCase> {};
 
-TEST_P(BadSettingTest, ShowsTheRunTimeErrorAndRestoresTheControls)
+TEST_P(BadSettingTest, ShowsTheRunTimeErrorRestoresTheControlsAndChangesNothing)
 {
     const BadSettingCase& c = GetParam();
-    write(c.total, {card(u"001"_s, u"a"_s)}, u"1"_s, c.deck, c.limit);
+    write(u"2"_s, {card(u"001"_s, u"a"_s, {u"Type=Spell"_s}), card(u"P01"_s, u"p"_s)});
+    ASSERT_EQ(load(), 0);
+    fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, colDeckUp, 1);
+    const QStringList names = column(colName), decks = column(colDeck);
+    const Totals totals = state.totals;
+    ui = RecordingUi();
+
+    write(c.total, {card(u"001"_s, u"x"_s), card(u"003"_s, u"c"_s, {u"Node="_s + c.node})}, u"1"_s, c.deck, c.limit);
     EXPECT_EQ(load(), -1);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0].text, c.description);
@@ -156,22 +164,32 @@ TEST_P(BadSettingTest, ShowsTheRunTimeErrorAndRestoresTheControls)
     EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
     EXPECT_FALSE(ui.waitOpen);
     EXPECT_EQ(ui.controlsEnabled, (QList<bool>{false, true}));
+    EXPECT_EQ(column(colName), names);
+    EXPECT_EQ(column(colDeck), decks);
+    EXPECT_EQ(state.totals, totals);
+    EXPECT_EQ(state.limits.glngCopyLimit, 3);
+    EXPECT_TRUE(ui.titles.isEmpty());
+    EXPECT_TRUE(ui.searchEnabled.last());
 }
 
 const QString kTypeMismatch = u"型が一致しません。"_s;
 const QString kOverflow = u"オーバーフローしました。"_s;
+const QString kNegative = u"の値が範囲外です。(0～2147483647)"_s;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadSettingTest,
     ::testing::Values(BadSettingCase{"totalMissing", QString(), u"50"_s, u"3"_s, kTypeMismatch},
                       BadSettingCase{"totalText", u"many"_s, u"50"_s, u"3"_s, kTypeMismatch},
                       BadSettingCase{"deckMissing", u"1"_s, QString(), u"3"_s, kTypeMismatch},
-                      BadSettingCase{"limitText", u"1"_s, u"50"_s, u"three"_s, kTypeMismatch},
+                      BadSettingCase{"limitText", u"2"_s, u"50"_s, u"abc"_s, kTypeMismatch},
                       BadSettingCase{"limitHuge", u"1"_s, u"50"_s, u"9999999999"_s, kOverflow},
+                      BadSettingCase{"limitNegative", u"1"_s, u"50"_s, u"-2"_s, u"カードリストの Limit "_s + kNegative},
+                      BadSettingCase{"deckNegative", u"1"_s, u"-1"_s, u"3"_s, u"カードリストの Deck "_s + kNegative},
                       BadSettingCase{"totalHuge", u"2147483647"_s, u"50"_s, u"3"_s,
-                                     CatalogueText::totalOutOfRangeDescription()},
+                                     u"カードリストの Total の値が範囲外です。(0～200000)"_s},
                       BadSettingCase{"totalNegative", u"-5"_s, u"50"_s, u"3"_s,
-                                     CatalogueText::totalOutOfRangeDescription()}),
+                                     u"カードリストの Total の値が範囲外です。(0～200000)"_s},
+                      BadSettingCase{"nodeOfCard3Overflows", u"3"_s, u"50"_s, u"3"_s, kOverflow, QString(5000, u'9')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoaderTest, MissingFileShowsItsMessageAndFails)
@@ -184,6 +202,7 @@ TEST_F(LoaderTest, MissingFileShowsItsMessageAndFails)
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::None);
     EXPECT_FALSE(ui.waitEvents.contains(u"show"_s));
     EXPECT_FALSE(ui.waitOpen);
+    EXPECT_EQ(ui.controlsEnabled, (QList<bool>{false, true}));
 }
 
 TEST_F(LoaderTest, MaximaTakeLeadingNumbersRoundedHalfToEvenAndNeverFall)
@@ -264,12 +283,6 @@ TEST_F(LoaderTest, DamagedCataloguesGiveAMessageOrAUsableGrid)
     EXPECT_EQ(load(), 0);
     EXPECT_EQ(cell(colName, 1), longValue.left(4095));
     EXPECT_LE(Cp932::encode(cell(colClass, 1)).size(), 4095);
-
-    write(u"2"_s, {card(u"001"_s, u"a"_s, {u"Node="_s + longValue})});
-    RecordingUi again;
-    EXPECT_EQ(flngLoadCardList(state, again, true), -1) << "a maximum beyond 32 bits is an overflow";
-    ASSERT_EQ(again.messages.size(), 1);
-    EXPECT_EQ(again.messages[0].text, kOverflow);
 }
 
 }  // namespace

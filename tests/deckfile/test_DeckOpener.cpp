@@ -124,6 +124,22 @@ TEST(DeckOpenerTest, AMissingFileGivesAnEmptyDeckWhatIsNoRegularFileAReadErrorKe
     EXPECT_EQ(f.ui.messages, Messages(2, {u"ファイル読み込みエラー "_s, u"Tessarin"_s, MsgIcon::Error}));
 }
 
+TEST(DeckOpenerTest, AFailedReloadStopsTheOpenAndKeepsDeckTotalsAndTitle)
+{
+    DeckFixture f(10);
+    f.press(colDeckUp, 1, 2);
+    const Totals totals = f.state.totals;
+    QString path = f.deckFile(u"new.txt"_s, {u"3,002,B"_s});
+    f.home.writeCatalogue(Fixtures::catalogueLines(u"10"_s, u"1"_s, u"50"_s, u"abc"_s, {}));
+    f.ui.titles.clear();
+    plngOpenFile(f.state, f.ui, path);
+    EXPECT_EQ(f.counts(), QStringList{u"1:2/0"_s});
+    EXPECT_EQ(f.state.totals, totals);
+    EXPECT_TRUE(f.ui.titles.isEmpty());
+    ASSERT_EQ(f.ui.messages.size(), 1) << "the loader's message, and no other";
+    EXPECT_EQ(f.ui.messages[0].text, u"型が一致しません。"_s);
+}
+
 TEST(DeckOpenerTest, TheDialogPathAndItsCancel)
 {
     DeckFixture f(10);

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,6 @@ const QString kInvalidCall = u"5..プロシージャの呼び出し、または�
 
 class FileIOTest : public ::testing::Test, protected Fixtures::TempFolder {
 protected:
-    QString path(const QString& name) const { return file(name); }
     // Every line of the file through ReadLine, until EndFile.
     static QStringList readAll(clsFileIO& io)
     {
@@ -73,17 +71,17 @@ TEST_F(FileIOTest, CountRecord)
 {
     EXPECT_EQ(count(withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n")), 3);
     EXPECT_EQ(count(withBytes(u"empty.txt"_s, "")), 0);
-    EXPECT_EQ(count(path(u"missing.txt"_s)), -1);
-    EXPECT_EQ(count(Fixtures::TempFolder::path()), -1);
+    EXPECT_EQ(count(file(u"missing.txt"_s)), -1);
+    EXPECT_EQ(count(path()), -1);
     EXPECT_EQ(count(withBytes(u"lf.txt"_s, "1\n2\n3\n")), 3);
     EXPECT_EQ(count(withBytes(u"cr.txt"_s, "1\r2\r3")), 3);
 
     // The empty argument takes the property and gets it written back.
     clsFileIO io;
-    io.setFileName(path(u"crlf.txt"_s));
+    io.setFileName(file(u"crlf.txt"_s));
     QString name;
     EXPECT_EQ(io.CountRecord(name), 3);
-    EXPECT_EQ(name, path(u"crlf.txt"_s));
+    EXPECT_EQ(name, file(u"crlf.txt"_s));
 
     // A file this very instance holds open is counted without disturbing the reading.
     name = withBytes(u"deck.txt"_s, "1,001,a\r\n2,002,b\r\n");
@@ -104,7 +102,7 @@ TEST_F(FileIOTest, EndFile)
     EXPECT_EQ(said(io.EndFile(), io), std::pair(true, QString()));
     ASSERT_TRUE(open(io, withBytes(u"one.txt"_s, "x"), 1));
     EXPECT_FALSE(io.EndFile());
-    ASSERT_TRUE(open(io, path(u"w.txt"_s), 2));
+    ASSERT_TRUE(open(io, file(u"w.txt"_s), 2));
     EXPECT_EQ(said(io.EndFile(), io), std::pair(true, kBadFileMode));
 }
 
@@ -150,13 +148,13 @@ TEST_F(FileIOTest, OpenModes)
 TEST_F(FileIOTest, PlatformErrors)
 {
     const QString regular = withBytes(u"plain.txt"_s, "x\r\n");
-    const QString fifo = path(u"fifo"_s);  // opening it would wait for a writer
+    const QString fifo = file(u"fifo"_s);  // opening it would wait for a writer
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::tuple<QString, qint32, QString> cases[] = {
-        {path(u"none.txt"_s), 1, u"53..ファイルが見つかりません。"_s},
+        {file(u"none.txt"_s), 1, u"53..ファイルが見つかりません。"_s},
         {regular + u"/deck.txt"_s, 1, u"76..パスが見つかりません。"_s},
         {regular + u"/deck.txt"_s, 2, u"76..パスが見つかりません。"_s},
-        {Fixtures::TempFolder::path(), 1, u"75..パス名が無効です。"_s},
+        {path(), 1, u"75..パス名が無効です。"_s},
         {u"/dev/zero"_s, 1, u"75..パス名が無効です。"_s},
         {fifo, 1, u"75..パス名が無効です。"_s},
     };
@@ -174,7 +172,7 @@ TEST_F(FileIOTest, PlatformErrors)
     EXPECT_EQ(said(io.ReadLine(line), io), std::pair(true, QString()));
     EXPECT_EQ(said(io.ReadLine(line), io), std::pair(false, kPastEnd));
     EXPECT_EQ(said(io.ReadData(data), io), std::pair(false, kPastEnd));
-    ASSERT_TRUE(open(io, path(u"w.txt"_s), 2));
+    ASSERT_TRUE(open(io, file(u"w.txt"_s), 2));
     EXPECT_EQ(said(io.ReadLine(line), io), std::pair(false, kBadFileMode));
 
     // A full device must not pass for a written line.
@@ -188,7 +186,7 @@ TEST_F(FileIOTest, PlatformErrors)
 TEST_F(FileIOTest, WritesExactBytes)
 {
     clsFileIO io;
-    const QString name = path(u"out.txt"_s);
+    const QString name = file(u"out.txt"_s);
     ASSERT_TRUE(open(io, name, 2));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, false));
     EXPECT_TRUE(io.WriteData({u"a"_s, u"b"_s}, true));
@@ -216,7 +214,7 @@ TEST_F(FileIOTest, DamagedInputReadsSafely)
         SCOPED_TRACE(name);
         clsFileIO io;
         EXPECT_EQ(count(withBytes(u"d.bin"_s, bytes)), lines);
-        ASSERT_TRUE(open(io, path(u"d.bin"_s), 1));
+        ASSERT_TRUE(open(io, file(u"d.bin"_s), 1));
         QStringList data;
         qint32 records = 0;
         for (; !io.EndFile(); ++records)
