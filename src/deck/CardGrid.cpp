@@ -109,6 +109,7 @@ void CardGrid::adoptRows(CardGrid&& other)
     storages_ = std::move(other.storages_);
     other.rows_.clear();
     other.storages_.clear();
+    ++rowOrderVersion_;
     if (observer_)
         observer_->rowsChanged();
 }
