@@ -43,6 +43,10 @@ public:
     // New rows are empty and shown; rows that stay keep their cells and hidden flags.
     void setRowCount(qint32 count);
 
+    // Takes the rows of a grid built aside (cells, colours, row count); each row position keeps its
+    // hidden flag, the columns keep theirs. The other grid is left empty.
+    void adoptRows(CardGrid&& other);
+
     // Row 0 answers the header; a cell never written answers "".
     QString cellText(qint32 col, qint32 row) const;
     // The same text without a copy, valid until the grid next changes.

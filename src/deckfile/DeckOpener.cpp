@@ -91,7 +91,11 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
             ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
             return 0;
         }
-        flngLoadCardList(state, ui, false);
+        // A reload that failed has told the user and changed nothing: the deck on screen stays.
+        if (flngLoadCardList(state, ui, false) != 0) {
+            file.CloseFile();
+            return 0;
+        }
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
 
         qint32 records = 0;

@@ -222,13 +222,16 @@ TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
     EXPECT_EQ(text(u"lblSum"), u"0"_s);
     EXPECT_EQ(w->state().fpsCardList.cellText(colDeck, 2), u"0"_s);
 
-    Fixtures::writeCp932Lines(home.cataloguePath(), {u"[Card]"_s, u"Total=12"_s, u"Deck=50"_s});
+    press(colDeckUp, 2);
+    QFile::remove(home.cataloguePath());
     ShownBox box;
     answerNextMessageBox(w.get(), box, QMessageBox::Ok);
     QTest::mouseClick(reset, Qt::LeftButton);
     ASSERT_TRUE(box.seen);
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);  // its text and title are checked with the loader
     EXPECT_EQ(box.buttons, QMessageBox::Ok);
+    EXPECT_EQ(child<QLabel>(u"lblSum")->text(), u"1"_s) << "a failed reset keeps the deck";
+    EXPECT_EQ(w->state().fpsCardList.cellText(colDeck, 2), u"1"_s);
     for (const char16_t* name : {u"cmdOpen", u"cmdSave", u"cmdClose", u"cmdReset", u"cmdSideReset"})
         EXPECT_TRUE(child<QPushButton>(name)->isEnabled()) << QString::fromUtf16(name).toStdString();
     EXPECT_TRUE(w->grid()->isEnabled());
