@@ -12,6 +12,7 @@
 #include "platform/HeadlessUi.h"
 #include "search/frmSerch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

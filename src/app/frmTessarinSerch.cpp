@@ -57,9 +57,8 @@ void frmTessarin::fsubGridShown(bool ibolShown)
 
 void frmTessarin::fpsCardList_Click(qint32 Col, qint32 Row)
 {
-    if (Col >= 1 && Col <= kColumnCount && Row >= 1) {
-        // The card preview of this row's card number (colNo) goes here.
-    }
+    if (Col >= 1 && Col <= kColumnCount && Row >= 1)
+        flngShowPreview(state_.fpsCardList.cellText(colNo, Row));
     if (Row == 0) {
         fsubGridShown(false);
         fpsCardList_->clearGridSelection();

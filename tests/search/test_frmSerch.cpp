@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -93,8 +94,12 @@ TEST_F(SearchAndSort, StartUpLoadsTheDialogHiddenAndSelectsTheFirstFourCellsOfRo
     EXPECT_EQ(c<QListWidget>(u"lstClass"_s)->item(0)->text(), u"人間"_s);
     EXPECT_EQ(selected(), (QList<qint32>{colNo, 1, colDeck, 1}));
     EXPECT_EQ(w.grid()->selectionModel()->selectedIndexes().size(), 4);
+    auto* type = w.findChild<QLabel*>(u"lblCardType"_s);
+    EXPECT_TRUE(type->text().contains(u"Spell"_s)) << type->text().toStdString();
     Q_EMIT w.grid()->Click(colSide, 3);
-    Q_EMIT w.grid()->Click(colUser, 5);  // an attribute cell selects nothing
+    EXPECT_TRUE(type->text().contains(u"Command"_s));
+    Q_EMIT w.grid()->Click(colUser, 2);  // an attribute cell previews and selects nothing
+    EXPECT_TRUE(type->text().contains(u"Character"_s));
     EXPECT_EQ(selected(), (QList<qint32>{colNo, 3, colDeck, 3}));
 
     w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
