@@ -22,7 +22,7 @@ QString qtPatterns(QStringView platformPatterns)
     }
     return out.join(u' ');
 }
-} // namespace
+}  // namespace
 
 namespace DesktopServices {
 
@@ -87,4 +87,4 @@ QStringList nameFiltersFromPlatform(QStringView filter)
     return out;
 }
 
-} // namespace DesktopServices
+}  // namespace DesktopServices

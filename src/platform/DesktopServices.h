@@ -67,4 +67,4 @@ SessionRequest requestForExitMode(qint32 exitMode);
 // *.log)"). A filter that does not have that form answers no filter at all.
 QStringList nameFiltersFromPlatform(QStringView filter);
 
-} // namespace DesktopServices
+}  // namespace DesktopServices

@@ -29,7 +29,7 @@ bool isZombie(pid_t pid)
     return close >= 0 && close + 2 < line.size() && (line[close + 2] == 'Z' || line[close + 2] == 'X');
 }
 
-} // namespace
+}  // namespace
 
 namespace ProcessControl {
 
@@ -66,4 +66,4 @@ qint64 waitSteps(qint32 seconds, qint32 intervalMs)
     return (qint64(seconds) * 1000 + step - 1) / step;
 }
 
-} // namespace ProcessControl
+}  // namespace ProcessControl

@@ -21,4 +21,4 @@ void sleep(qint32 milliseconds);
 // millisecond counts as one, or the wait would never end.
 qint64 waitSteps(qint32 seconds, qint32 intervalMs);
 
-} // namespace ProcessControl
+}  // namespace ProcessControl

@@ -22,7 +22,7 @@ QString chooseFile(FileChoice::Kind kind, quintptr owner, const QString& folder,
     return chooser->chooseFile(choice);
 }
 
-} // namespace
+}  // namespace
 
 void clsWindowsAPI::OpenDialog(quintptr wlngHWnd, QString& ostrFilePath, const QString& istrDefaultPath,
                                const QString& istrFilter)

@@ -82,4 +82,4 @@ TEST(LoginManagerSessionTest, NoBusRefusesEveryRequest)
         EXPECT_FALSE(session.request(r));
 }
 
-} // namespace
+}  // namespace

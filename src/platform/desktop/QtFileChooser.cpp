@@ -23,7 +23,7 @@ void startIn(QFileDialog& dialog, const QString& folder)
         dialog.setDirectory(folder);
 }
 
-} // namespace
+}  // namespace
 
 QString QtFileChooser::chooseFile(const FileChoice& choice)
 {
