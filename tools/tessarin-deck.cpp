@@ -10,13 +10,16 @@
 #include "deckfile/DeckSaver.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -38,23 +41,6 @@ QTextStream& err()
     static QTextStream s(stderr);
     return s;
 }
-
-const char kUsage[] =
-    "Usage:\n"
-    "  tessarin-deck [--home DIR] check [--json] DECKFILE...\n"
-    "  tessarin-deck [--home DIR] save DECKFILE OUTFILE\n"
-    "\n"
-    "check   Loads the catalogue as deck opening does, replays each deck file as the editor opens\n"
-    "        it, and reports the limits, the six totals, the size checks and the cards.\n"
-    "        --json prints one JSON object per file, one per line.\n"
-    "        Exit status: 0 when every file loaded without error and every size check is met,\n"
-    "        1 when a file loaded but a size check is not met, 2 when the catalogue is missing\n"
-    "        or a file could not be read completely.\n"
-    "save    Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"
-    "        Exit status 0 on success, 2 on any failure (the message goes to standard error).\n"
-    "\n"
-    "--home DIR  the program folder (DIR/card/cardlist.ini, DIR/player.ini); by default the folder\n"
-    "            of the tessarin executable, or TESSARIN_HOME when set.\n";
 
 // The outcome of opening one deck file as the editor does.
 struct Opened {
@@ -149,10 +135,33 @@ void printSummary(const QJsonObject& r)
     }
 }
 
-int check(const QStringList& files, bool json)
+// Why a deck file cannot be read at all, or a null text when it can. The editor opens such a file
+// as an empty deck; here that would pass for a deck read completely.
+QString unreadableDeck(const QString& file)
 {
+    if (file.isEmpty())
+        return u"no deck file name given"_s;
+    const QFileInfo info(file);
+    if (!info.exists())
+        return file + u": no such file"_s;
+    if (!info.isFile())
+        return file + u": not a regular file"_s;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return file + u": cannot be read: "_s + f.errorString();
+    return {};
+}
+
+int check(const QCommandLineParser& args)
+{
+    const bool json = args.isSet(u"json"_s);
     int status = kComplete;
-    for (const QString& file : files) {
+    for (const QString& file : args.positionalArguments()) {
+        if (const QString problem = unreadableDeck(file); !problem.isNull()) {
+            err() << problem << u'\n';
+            status = kFailed;
+            continue;
+        }
         Opened o;
         open(file, o);
         const QJsonObject r = report(file, o);
@@ -168,8 +177,14 @@ int check(const QStringList& files, bool json)
     return status;
 }
 
-int save(const QString& deckFile, const QString& outFile)
+int save(const QCommandLineParser& args)
 {
+    const QString deckFile = args.positionalArguments()[0];
+    const QString outFile = args.positionalArguments()[1];
+    if (const QString problem = unreadableDeck(deckFile); !problem.isNull()) {
+        err() << problem << u'\n';
+        return kFailed;
+    }
     Opened o;
     open(deckFile, o);
     if (!o.error.isNull() || o.readError) {
@@ -189,43 +204,102 @@ int save(const QString& deckFile, const QString& outFile)
     return kComplete;
 }
 
+// One command: its synopsis and description for the help, its options, how many positional
+// arguments it takes, and what it does.
+struct Command {
+    QString name;
+    QString synopsis;
+    QString description;
+    QList<QCommandLineOption> options;
+    qsizetype minArgs, maxArgs;  // maxArgs -1: no upper bound
+    int (*run)(const QCommandLineParser&);
+};
+
+const QList<Command>& commands()
+{
+    static const QList<Command> list{
+        {u"check"_s, u"check [--json] DECKFILE..."_s,
+         u"Loads the catalogue as deck opening does, replays each deck file as the editor opens\n"
+         "it, and reports the limits, the six totals, the size checks and the cards.\n"
+         "--json prints one JSON object per file, one per line.\n"
+         "Exit status: 0 when every file loaded without error and every size check is met,\n"
+         "1 when a file loaded but a size check is not met, 2 when the catalogue is missing\n"
+         "or a file does not exist, is not a regular file or could not be read completely."_s,
+         {QCommandLineOption(u"json"_s)}, 1, -1, check},
+        {u"save"_s, u"save DECKFILE OUTFILE"_s,
+         u"Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"
+         "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
+         "OUTFILE is then left as it was)."_s,
+         {}, 2, 2, save},
+    };
+    return list;
+}
+
+QString usage()
+{
+    QString text = u"Usage:\n"_s;
+    for (const Command& c : commands())
+        text += u"  tessarin-deck [--home DIR] "_s + c.synopsis + u'\n';
+    for (const Command& c : commands()) {
+        QString description = c.description;
+        text += u'\n' + c.name.leftJustified(8) + description.replace(u"\n"_s, u"\n        "_s) + u'\n';
+    }
+    text += u"\n--home DIR  the program folder (DIR/card/cardlist.ini, DIR/player.ini); by default the folder\n"
+            "            of the tessarin executable, or TESSARIN_HOME when set.\n"_s;
+    return text;
+}
+
+int usageError(const QString& message)
+{
+    err() << message << u'\n' << usage();
+    return kFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.contains(u"--help"_s) || args.contains(u"-h"_s)) {
-        (args.isEmpty() ? err() : out()) << QString::fromLatin1(kUsage);
-        return args.isEmpty() ? kFailed : kComplete;
-    }
-    // Without --home the program folder is this tool's own, which is the editor's: they are built side by side.
-    if (args.size() >= 2 && args[0] == u"--home"_s) {
-        ProgramFolder::setOverride(args[1]);
-        args = args.mid(2);
-    }
-    const QString command = args.value(0);
-    args = args.mid(1);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption home(u"home"_s, QString(), u"DIR"_s);
 
+    // The global options end at the command; the rest is the command's, parsed by its own parser.
+    QCommandLineParser global;
+    global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    global.addOptions({help, home});
+    if (!global.parse(QCoreApplication::arguments()))
+        return usageError(global.errorText());
+    const QStringList rest = global.positionalArguments();
+    if (global.isSet(help)) {
+        out() << usage();
+        return kComplete;
+    }
+    if (rest.isEmpty())
+        return usageError(u"no command given"_s);
+
+    const auto command = std::find_if(commands().begin(), commands().end(),
+                                      [&](const Command& c) { return c.name == rest[0]; });
+    if (command == commands().end())
+        return usageError(u"unknown command: "_s + rest[0]);
+    QCommandLineParser parser;
+    parser.addOptions(command->options);
+    parser.addOption(help);
+    if (!parser.parse(QStringList{QCoreApplication::applicationFilePath()} + rest.mid(1)))
+        return usageError(command->name + u": "_s + parser.errorText());
+    if (parser.isSet(help)) {
+        out() << usage();
+        return kComplete;
+    }
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < command->minArgs || (command->maxArgs >= 0 && given > command->maxArgs))
+        return usageError(command->name + u": expected "_s + command->synopsis);
+
+    // Without --home the program folder is this tool's own, which is the editor's: they are built side by side.
+    if (global.isSet(home))
+        ProgramFolder::setOverride(global.value(home));
     if (!QFileInfo(ProgramFolder::catalogueFile()).isFile()) {
         err() << u"catalogue not found: "_s << ProgramFolder::catalogueFile() << u'\n';
         return kFailed;
     }
-    if (command == u"check"_s) {
-        const bool json = args.removeAll(u"--json"_s) > 0;
-        if (args.isEmpty()) {
-            err() << u"check: no deck file given\n"_s << QString::fromLatin1(kUsage);
-            return kFailed;
-        }
-        return check(args, json);
-    }
-    if (command == u"save"_s) {
-        if (args.size() != 2) {
-            err() << u"save: give exactly DECKFILE and OUTFILE\n"_s << QString::fromLatin1(kUsage);
-            return kFailed;
-        }
-        return save(args[0], args[1]);
-    }
-    err() << u"unknown command: "_s << command << u'\n' << QString::fromLatin1(kUsage);
-    return kFailed;
+    return command->run(parser);
 }

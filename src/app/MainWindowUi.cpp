@@ -108,8 +108,7 @@ void MainWindowUi::flushWait()
     waitDirty_ = false;
     if (!pendingMessage_.isNull())
         wait_->lblMessage()->setText(pendingMessage_);
-    wait_->pgbWait()->setMaximum(pendingMaximum_);
-    wait_->pgbWait()->setValue(pendingValue_);
+    wait_->setProgress(pendingMaximum_, pendingValue_);
 }
 
 void MainWindowUi::waitClose()

@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 frmWait::frmWait(QWidget* parent)
@@ -31,13 +33,17 @@ frmWait::frmWait(QWidget* parent)
 
     pgbWait_->setObjectName(u"pgbWait"_s);
     pgbWait_->setGeometry(0, t.toPx(720), t.toPx(4425), t.toPx(255));
-    pgbWait_->setMinimum(0);
-    pgbWait_->setMaximum(0);
-    pgbWait_->setValue(0);
     pgbWait_->setTextVisible(false);
-    pgbWait_->reset();
+    setProgress(0, 0);
 
     Form_Load();
+}
+
+void frmWait::setProgress(qint32 maximum, qint32 value)
+{
+    // Qt draws a busy bar for an empty range; a catalogue without regular cards gets an empty bar instead.
+    pgbWait_->setRange(0, std::max(maximum, 1));
+    pgbWait_->setValue(maximum > 0 ? value : 0);
 }
 
 QString frmWait::caption() { return u"実行中..."_s; }

@@ -14,6 +14,8 @@ public:
 
     QLabel* lblMessage() const { return lblMessage_; }
     QProgressBar* pgbWait() const { return pgbWait_; }
+    // The bar's maximum (the regular cards) and value (the card being read).
+    void setProgress(qint32 maximum, qint32 value);
 
     static QString caption();  // "実行中..."
 

@@ -256,26 +256,4 @@ TEST_F(GridViewTest, MovingTheCurrentCellRaisesLeaveCellWhichMayCancel)
     EXPECT_EQ(view->currentIndex(), view->model()->index(0, colName - 1));
 }
 
-TEST(CardGridViewScale, HundredThousandRowsHalfHidden)
-{
-    CardGrid grid;
-    fillGrid(grid, 100000);
-    CardGridView view(grid);
-    view.resize(600, 400);
-    view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy resets(view.model(), &QAbstractItemModel::modelReset);
-    for (qint32 r = 2; r <= 100000; r += 2)
-        grid.setRowHidden(r, true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return view.model()->rowCount() == 50000; }));
-    EXPECT_EQ(resets.count(), 1);
-    EXPECT_EQ(view.cardModel()->gridRow(49999), 99999);
-    EXPECT_EQ(view.cardModel()->modelRow(100000), -1);
-    view.scrollToBottom();
-    QCoreApplication::processEvents();
-    const QModelIndex last = view.model()->index(49999, colNo - 1);
-    EXPECT_EQ(last.data().toString(), u"99999"_s);
-    EXPECT_TRUE(view.viewport()->rect().intersects(view.visualRect(last)));
-}
-
 }  // namespace

@@ -1,5 +1,4 @@
 #include "deck/CountEditing.h"
-#include "deck/DeckColours.h"
 
 #include "ErrorNumber.h"
 #include "RecordingUi.h"
@@ -8,6 +7,7 @@
 
 #include <array>
 #include <random>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -136,46 +136,6 @@ TEST(CountEditing, EdgeCasesOfOnePress)
         EXPECT_EQ(grid.cellText(colDeck, 1), u"1"_s);
         EXPECT_EQ(grid.foreColor(colDeck, 1), kSentinel);
     }
-
-    // The header row and rows that do not exist change nothing.
-    CardGrid grid;
-    grid.setRowCount(1);
-    setRow(grid, 1, 1, 0, u"Spell"_s);
-    grid.setForeColor(colDeck, 1, kSentinel);
-    Totals totals;
-    totals.setBackground(TotalLabel::lblSum, kSentinel);
-    const Totals before = totals;
-    const QString header = grid.cellText(colDeck, 0);
-    for (qint32 row : {0, 2, -1})
-        for (qint32 col : {colDeckUp, colDeckDown, colSideUp, colSideDown, colDeck})
-            EXPECT_FALSE(fpsCardList_ButtonClicked(grid, totals, kLimits, col, row));
-    EXPECT_TRUE(totals == before);
-    EXPECT_EQ(grid.cellText(colDeck, 0), header);
-    EXPECT_EQ(grid.cellText(colDeck, 1), u"1"_s);
-    EXPECT_EQ(grid.foreColor(colDeck, 1), kSentinel);
-}
-
-TEST(CountEditing, SizeTotalsAreColouredAgainstTheirLimits)
-{
-    const std::tuple<qint32, qint32, Rgb> cases[] = {  // button, total reached, colour
-        {colDeckUp, 49, kYellow}, {colDeckUp, 50, kWhite}, {colDeckUp, 51, kRed},
-        {colSideUp, 9, kYellow},  {colSideUp, 10, kWhite}, {colSideUp, 11, kRed},
-    };
-    for (const auto& [button, value, colour] : cases) {
-        const auto labels = button == colDeckUp ? std::vector{TotalLabel::lblSum, TotalLabel::lblSideSum}
-                                                : std::vector{TotalLabel::lblSide};
-        CardGrid grid;
-        grid.setRowCount(1);
-        setRow(grid, 1, 0, 0, u"Spell"_s);
-        Totals totals;
-        for (TotalLabel label : labels)
-            totals.setCaption(label, QString::number(value - 1));
-        fpsCardList_ButtonClicked(grid, totals, kLimits, button, 1);
-        for (TotalLabel label : labels) {
-            ASSERT_EQ(totals.caption(label), QString::number(value));
-            EXPECT_EQ(totals.background(label), colour) << value;
-        }
-    }
 }
 
 TEST(CountEditing, CountCellsThatAreNotNumbersThrowToTheCaller)
@@ -194,10 +154,12 @@ TEST(CountEditing, CountCellsThatAreNotNumbersThrowToTheCaller)
     }
 }
 
-// Long random runs: the copy limit always holds, and the counters agree with the grid.
+// Long random runs: the copy limit always holds, the counters agree with the grid, the size totals are
+// yellow below their limit, white at it and red above, and presses off the card rows change nothing.
 TEST(CountEditing, RandomPressesKeepLimitsAndTotalsConsistent)
 {
     const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s, u"Trap"_s};
+    std::set<Rgb> coloursSeen;
     for (unsigned seed : {1u, 7u, 42u, 2024u, 99991u}) {
         SCOPED_TRACE(seed);
         std::mt19937 rng(seed);
@@ -211,7 +173,7 @@ TEST(CountEditing, RandomPressesKeepLimitsAndTotalsConsistent)
         Totals totals;
         const auto texts = [&] {
             QStringList out;
-            for (qint32 r = 1; r <= rows; ++r)
+            for (qint32 r = 0; r <= rows; ++r)
                 out << grid.cellText(colDeck, r) << grid.cellText(colSide, r);
             for (TotalLabel l : kAll)
                 out << totals.caption(l);
@@ -241,15 +203,21 @@ TEST(CountEditing, RandomPressesKeepLimitsAndTotalsConsistent)
             }
             ASSERT_EQ(values(totals), sums) << "press " << press;
             ASSERT_EQ(changed, before != texts()) << "press " << press;
-            if (!grid.validRow(row))
+            if (row < 1 || row > rows) {
+                ASSERT_FALSE(changed) << "press " << press;
                 continue;
-            ASSERT_EQ(grid.foreColor(colDeck, row), DeckColours::countColour(deckOf(grid, row)));
-            ASSERT_EQ(grid.foreColor(colSide, row), DeckColours::countColour(sideOf(grid, row)));
+            }
+            ASSERT_EQ(grid.foreColor(colDeck, row), deckOf(grid, row) ? kBlack : kGrey);
+            ASSERT_EQ(grid.foreColor(colSide, row), sideOf(grid, row) ? kBlack : kGrey);
             const qint32 sizeLimits[] = {limits.glngDeckLimit, limits.glngDeckLimit, limits.glngSideLimit};
-            for (size_t i = 0; i < 3; ++i)
-                ASSERT_EQ(totals.background(kAll[i]), DeckColours::limitColour(sums[i], sizeLimits[i])) << i;
+            for (size_t i = 0; i < 3; ++i) {
+                const Rgb colour = sums[i] < sizeLimits[i] ? kYellow : sums[i] == sizeLimits[i] ? kWhite : kRed;
+                ASSERT_EQ(totals.background(kAll[i]), colour) << i;
+                coloursSeen.insert(colour);
+            }
         }
     }
+    EXPECT_EQ(coloursSeen.size(), 3u);
 }
 
 TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
@@ -265,7 +233,6 @@ TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
         totals.setBackground(kAll[i], i == 0 ? kRed : kSentinel);
     }
     const Totals before = totals;
-
     RecordingUi ui;
     fsubSideReset(grid, totals, ui);
     EXPECT_EQ(ui.processEventsCalls, 4) << "the window stays responsive, once per row";
@@ -274,15 +241,12 @@ TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
         EXPECT_EQ(grid.foreColor(colSide, r), kGrey);
         EXPECT_EQ(deckOf(grid, r), counts[r - 1].first);
     }
-    EXPECT_EQ(totals.caption(TotalLabel::lblSideSum), u"8"_s);
-    EXPECT_EQ(totals.background(TotalLabel::lblSideSum), kRed);
-    EXPECT_EQ(totals.caption(TotalLabel::lblSide), u"0"_s);
-    EXPECT_EQ(totals.background(TotalLabel::lblSide), kYellow);
-    for (TotalLabel l :
-         {TotalLabel::lblSum, TotalLabel::lblCharacterSum, TotalLabel::lblSpellSum, TotalLabel::lblCommandSum}) {
-        EXPECT_EQ(totals.caption(l), before.caption(l));
-        EXPECT_EQ(totals.background(l), before.background(l));
-    }
+    Totals expected = before;  // the side sum takes the deck's caption and colour, the side board starts over
+    expected.setCaption(TotalLabel::lblSideSum, u"8"_s);
+    expected.setBackground(TotalLabel::lblSideSum, kRed);
+    expected.setCaption(TotalLabel::lblSide, u"0"_s);
+    expected.setBackground(TotalLabel::lblSide, kYellow);
+    EXPECT_TRUE(totals == expected);
 }
 
 }  // namespace

@@ -15,82 +15,68 @@ namespace {
 struct OpenCase {
     const char* name;
     QStringList lines;
-    QStringList counts;  // "row:deck/side"
-    int sum, sideSum, side, character, spell, command;
+    QStringList counts;            // "row:deck/side"
+    std::array<qint32, 6> totals;  // Sum, SideSum, Side, Character, Spell, Command
     bool readError = false;
-    QString errorDescription = QString();  // the message before CR LF and the file name
+    QString errorDescription = {};  // the message before CR LF and the file name
 };
 
-class OpenTest : public ::testing::TestWithParam<OpenCase> {};
-
-TEST_P(OpenTest, ReplaysTheRecords)
-{
-    const OpenCase& c = GetParam();
-    DeckFixture f;
-    QString path = f.deckFile(u"deck.txt"_s, c.lines);
-    const QString given = path;
-    EXPECT_EQ(plngOpenFile(f.state, f.ui, path), 0);
-    EXPECT_EQ(f.counts(), c.counts);
-    const Totals& t = f.state.totals;
-    EXPECT_EQ(t.value(TotalLabel::lblSum), c.sum);
-    EXPECT_EQ(t.value(TotalLabel::lblSideSum), c.sideSum);
-    EXPECT_EQ(t.value(TotalLabel::lblSide), c.side);
-    EXPECT_EQ(t.value(TotalLabel::lblCharacterSum), c.character);
-    EXPECT_EQ(t.value(TotalLabel::lblSpellSum), c.spell);
-    EXPECT_EQ(t.value(TotalLabel::lblCommandSum), c.command);
-    EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
-
-    QStringList expected;
-    if (c.readError)
-        expected << u"ファイル読み込みエラー "_s;
-    if (!c.errorDescription.isNull())
-        expected << c.errorDescription + u"\r\n"_s + given;
-    QStringList shown;
-    for (const auto& m : f.ui.messages) {
-        shown << m.text;
-        EXPECT_EQ(m.title, u"Tessarin"_s);
-        EXPECT_EQ(m.icon, m.text == u"ファイル読み込みエラー "_s ? MsgIcon::Error : MsgIcon::None);
-    }
-    EXPECT_EQ(shown, expected);
-}
-
 // Card n is in row n; types cycle Character (1, 4, 7…), Spell (2, 5…), Command (3, 6…); P0k is row 300 + k.
-INSTANTIATE_TEST_SUITE_P(
-    Records, OpenTest,
-    ::testing::Values(
-        OpenCase{"shortRecord", {u"3,1"_s}, {u"1:3/0"_s}, 3, 3, 0, 3, 0, 0},
-        OpenCase{"fullRecord", {u"3,001,Name"_s}, {u"1:3/0"_s}, 3, 3, 0, 3, 0, 0},
-        OpenCase{"heldAtTheCopyLimit", {u"5,001,Name"_s}, {u"1:3/0"_s}, 3, 3, 0, 3, 0, 0},
-        OpenCase{"halfRoundsDown", {u"2.5,001,Name"_s}, {u"1:2/0"_s}, 2, 2, 0, 2, 0, 0},
-        OpenCase{"halfRoundsUpThenHeld", {u"3.5,001,Name"_s}, {u"1:3/0"_s}, 3, 3, 0, 3, 0, 0},
-        OpenCase{"removalWithCopies", {u"2,010,A"_s, u"-2,010,Name"_s}, {u"10:2/-2"_s}, 2, 0, 0, 2, 0, 0},
-        OpenCase{"removalWithoutCopies", {u"-2,010,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"lowerCaseP", {u"1,p01,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"separatorWithFields", {u"--,x,y"_s, u"1,002,B"_s}, {u"2:0/1"_s}, 0, 1, 1, 0, 0, 0},
-        OpenCase{"zeroCount", {u"0,001,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"textCount", {u"abc,001,Name"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"thirdRemovalAbsorbed", {u"2,001,A"_s, u"--"_s, u"-3,001,A"_s}, {u"1:2/-2"_s}, 2, 0, 0, 2, 0, 0},
-        OpenCase{"promotional", {u"1,P02,Name"_s}, {u"302:1/0"_s}, 1, 1, 0, 0, 1, 0},
-        OpenCase{"missingCardNumberStops", {u"1,001,A"_s, u"3"_s, u"1,002,B"_s}, {u"1:1/0"_s}, 1, 1, 0, 1, 0, 0,
-                 false, u"インデックスが有効範囲にありません。"_s},
-        OpenCase{"sideBoardAddsUpToTheLimit", {u"2,003,C"_s, u"--"_s, u"3,003,C"_s, u"1,004,D"_s},
-                 {u"3:2/1"_s, u"4:0/1"_s}, 2, 4, 2, 0, 0, 2},
-        OpenCase{"secondSeparatorChangesNothing", {u"--"_s, u"1,001,A"_s, u"--"_s, u"1,002,B"_s},
-                 {u"1:0/1"_s, u"2:0/1"_s}, 0, 2, 2, 0, 0, 0},
-        OpenCase{"emptyFile", {}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"onlySeparator", {u"--"_s}, {}, 0, 0, 0, 0, 0, 0},
-        OpenCase{"unclosedQuoteStopsWithReadError", {u"1,001,A"_s, u"\"1,002,B"_s, u"1,003,C"_s}, {u"1:1/0"_s},
-                 1, 1, 0, 1, 0, 0, true},
-        OpenCase{"recordsNamingNoRowAreSkipped",
-                 {u"1,-4,A"_s, u"1,999,B"_s, u"1,P09,C"_s, u"1,P0,D"_s, u"1,P,E"_s, u"1,303,F"_s},
-                 {u"303:1/0"_s}, 1, 1, 0, 0, 1, 0},
-        OpenCase{"billionsOfPressesEndAtTheLimit", {u"2000000000,001,A"_s, u"--"_s, u"-2000000000,001,A"_s},
-                 {u"1:3/-3"_s}, 3, 0, 0, 3, 0, 0},
-        OpenCase{"countBeyond32BitsIsAnOverflow", {u"1,002,B"_s, u"3000000000,001,A"_s}, {u"2:1/0"_s}, 1, 1, 0, 0,
-                 1, 0, false, u"オーバーフローしました。"_s},
-        OpenCase{"countBeyondDoubleIsAnOverflow", {u"1e999,001,A"_s}, {}, 0, 0, 0, 0, 0, 0, false,
-                 u"オーバーフローしました。"_s}),
-    [](const auto& info) { return std::string(info.param.name); });
+const OpenCase kOpenCases[] = {
+    {"shortRecord", {u"3,1"_s}, {u"1:3/0"_s}, {3, 3, 0, 3, 0, 0}},
+    {"fullRecord", {u"3,001,Name"_s}, {u"1:3/0"_s}, {3, 3, 0, 3, 0, 0}},
+    {"heldAtTheCopyLimit", {u"5,001,Name"_s}, {u"1:3/0"_s}, {3, 3, 0, 3, 0, 0}},
+    {"halfRoundsDown", {u"2.5,001,Name"_s}, {u"1:2/0"_s}, {2, 2, 0, 2, 0, 0}},
+    {"halfRoundsUpThenHeld", {u"3.5,001,Name"_s}, {u"1:3/0"_s}, {3, 3, 0, 3, 0, 0}},
+    {"removalWithCopies", {u"2,010,A"_s, u"-2,010,Name"_s}, {u"10:2/-2"_s}, {2, 0, 0, 2, 0, 0}},
+    {"removalWithoutCopies", {u"-2,010,Name"_s}, {}, {}},
+    {"lowerCaseP", {u"1,p01,Name"_s}, {}, {}},
+    {"separatorWithFields", {u"--,x,y"_s, u"1,002,B"_s}, {u"2:0/1"_s}, {0, 1, 1, 0, 0, 0}},
+    {"zeroCount", {u"0,001,Name"_s}, {}, {}},
+    {"textCount", {u"abc,001,Name"_s}, {}, {}},
+    {"thirdRemovalAbsorbed", {u"2,001,A"_s, u"--"_s, u"-3,001,A"_s}, {u"1:2/-2"_s}, {2, 0, 0, 2, 0, 0}},
+    {"promotional", {u"1,P02,Name"_s}, {u"302:1/0"_s}, {1, 1, 0, 0, 1, 0}},
+    {"missingCardNumberStops", {u"1,001,A"_s, u"3"_s, u"1,002,B"_s}, {u"1:1/0"_s}, {1, 1, 0, 1, 0, 0}, false,
+     u"インデックスが有効範囲にありません。"_s},
+    {"sideBoardAddsUpToTheLimit", {u"2,003,C"_s, u"--"_s, u"3,003,C"_s, u"1,004,D"_s}, {u"3:2/1"_s, u"4:0/1"_s},
+     {2, 4, 2, 0, 0, 2}},
+    {"secondSeparatorChangesNothing", {u"--"_s, u"1,001,A"_s, u"--"_s, u"1,002,B"_s}, {u"1:0/1"_s, u"2:0/1"_s},
+     {0, 2, 2, 0, 0, 0}},
+    {"emptyFile", {}, {}, {}},
+    {"onlySeparator", {u"--"_s}, {}, {}},
+    {"unclosedQuoteStopsWithReadError", {u"1,001,A"_s, u"\"1,002,B"_s, u"1,003,C"_s}, {u"1:1/0"_s}, {1, 1, 0, 1, 0, 0},
+     true},
+    {"recordsNamingNoRowAreSkipped", {u"1,-4,A"_s, u"1,999,B"_s, u"1,P09,C"_s, u"1,P0,D"_s, u"1,P,E"_s, u"1,303,F"_s},
+     {u"303:1/0"_s}, {1, 1, 0, 0, 1, 0}},
+    {"billionsOfPressesEndAtTheLimit", {u"2000000000,001,A"_s, u"--"_s, u"-2000000000,001,A"_s}, {u"1:3/-3"_s},
+     {3, 0, 0, 3, 0, 0}},
+    {"countBeyond32BitsIsAnOverflow", {u"1,002,B"_s, u"3000000000,001,A"_s}, {u"2:1/0"_s}, {1, 1, 0, 0, 1, 0}, false,
+     u"オーバーフローしました。"_s},
+    {"countBeyondDoubleIsAnOverflow", {u"1e999,001,A"_s}, {}, {}, false, u"オーバーフローしました。"_s},
+};
+
+TEST(DeckOpenerTest, ReplaysTheRecords)
+{
+    for (const OpenCase& c : kOpenCases) {
+        SCOPED_TRACE(c.name);
+        DeckFixture f;
+        QString path = f.deckFile(u"deck.txt"_s, c.lines);
+        const QString given = path;
+        EXPECT_EQ(plngOpenFile(f.state, f.ui, path), 0);
+        EXPECT_EQ(f.counts(), c.counts);
+        std::array<qint32, 6> totals{};
+        for (size_t i = 0; i < 6; ++i)
+            totals[i] = f.state.totals.value(TotalLabel(i));
+        EXPECT_EQ(totals, c.totals);
+        EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
+        Messages expected;
+        if (c.readError)
+            expected.append({u"ファイル読み込みエラー "_s, u"Tessarin"_s, MsgIcon::Error});
+        if (!c.errorDescription.isNull())
+            expected.append({c.errorDescription + u"\r\n"_s + given, u"Tessarin"_s});
+        EXPECT_EQ(f.ui.messages, expected);
+    }
+}
 
 TEST(DeckOpenerTest, LineEndsOfEveryKindLoadAlike)
 {
@@ -104,28 +90,17 @@ TEST(DeckOpenerTest, LineEndsOfEveryKindLoadAlike)
     }
 }
 
-struct CommandLineCase {
-    const char* name;
-    QString given;  // with %1 for the path
-    QString left;   // what the caller's variable holds afterwards
-};
-
 TEST(DeckOpenerTest, CommandLineFormsOpenTheFileAndLoseTheirQuotes)
 {
     DeckFixture f(10);
     const QString path = f.deckFile(u"my deck.txt"_s, {u"1,002,B"_s});
-    const CommandLineCase cases[] = {
-        {"quoted", u"\"%1\""_s, path},
-        {"unquoted", u"%1"_s, path},
-        {"leadingQuoteOnly", u"\"%1"_s, path},
-    };
-    for (const CommandLineCase& c : cases) {
-        QString arg = c.given.arg(path);
+    for (const QString& given : {u"\"%1\""_s, u"%1"_s, u"\"%1"_s}) {  // the caller's text loses its quotes
+        QString arg = given.arg(path);
         f.ui.titles.clear();
         plngOpenFile(f.state, f.ui, arg);
-        EXPECT_EQ(arg, c.left) << c.name;
-        EXPECT_EQ(f.counts(), QStringList{u"2:1/0"_s}) << c.name;
-        EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - my deck.txt"_s) << c.name;
+        EXPECT_EQ(arg, path);
+        EXPECT_EQ(f.counts(), QStringList{u"2:1/0"_s}) << given.toStdString();
+        EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - my deck.txt"_s) << given.toStdString();
     }
     EXPECT_TRUE(f.ui.messages.isEmpty());
     EXPECT_EQ(deckDisplayName(u"C:\\decks\\a.txt"_s), u"a.txt"_s);

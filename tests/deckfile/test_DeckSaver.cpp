@@ -44,10 +44,7 @@ TEST(DeckSaverTest, WritesBothSectionsInCp932WithCrLfAndConfirms)
     EXPECT_EQ(Fixtures::readBytes(path), crlf({u"1,002,札2"_s, u"2,007,ソ表の札"_s, u"1,P02,記念札2"_s, u"--"_s,
                                                 u"2,003,札3"_s, u"-1,007,ソ表の札"_s}));
     EXPECT_TRUE(Fixtures::readBytes(path).contains("\x83\x5c\x95\x5c"));
-    ASSERT_EQ(f.ui.messages.size(), 1);
-    EXPECT_EQ(f.ui.messages[0].text, path + u"を作成しました。"_s);
-    EXPECT_EQ(f.ui.messages[0].title, u"ファイル保存"_s);
-    EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(f.ui.messages, (Messages{{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}));
     EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
     EXPECT_EQ(f.ui.saveFilters, QStringList{u"デッキ ファイル (*.txt)|*.txt|デッキ ファイル (*.deck)|*.deck"_s});
 }
@@ -91,29 +88,20 @@ TEST(DeckSaverTest, SideOnlyDeckStartsWithTheSeparatorAndAnEmptyDeckIsAnEmptyFil
     DeckFixture empty(10);
     const QString path = empty.home.file(u"old.txt"_s);
     Fixtures::writeBytes(path, "3,001,old\r\n");
-    empty.ui.saveAnswers << path;
-    fsubSaveFile(empty.state, empty.ui);
+    EXPECT_EQ(save(empty, u"old.txt"_s), path);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(Fixtures::readBytes(path), QByteArray()) << "an existing file is replaced";
-    ASSERT_EQ(empty.ui.messages.size(), 1);
-    EXPECT_EQ(empty.ui.messages[0].text, path + u"を作成しました。"_s);
+    EXPECT_EQ(empty.ui.messages, (Messages{{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}));
 }
 
-TEST(DeckSaverTest, CancellingChangesNothing)
+TEST(DeckSaverTest, ACancelledOrFailedSaveIsReportedAndDamagesNothing)
 {
     DeckFixture f(10);
     f.press(colDeckUp, 1);
     const int titles = f.ui.titles.size();
-    fsubSaveFile(f.state, f.ui);
+    fsubSaveFile(f.state, f.ui);  // the dialog answers "": cancelled
     EXPECT_EQ(f.ui.titles.size(), titles);
     EXPECT_TRUE(f.ui.messages.isEmpty());
-    EXPECT_EQ(f.counts(), QStringList{u"1:1/0"_s});
-}
-
-TEST(DeckSaverTest, AFailedSaveIsReportedAndDamagesNothing)
-{
-    DeckFixture f(10);
-    f.press(colDeckUp, 1);
     const QString regular = f.home.file(u"plain.txt"_s);
     Fixtures::writeBytes(regular, "keep me\r\n");
     const QString folder = f.home.file(u"folder.txt"_s);
@@ -124,9 +112,9 @@ TEST(DeckSaverTest, AFailedSaveIsReportedAndDamagesNothing)
         fsubSaveFile(f.state, f.ui);
         ASSERT_EQ(f.ui.messages.size(), 1) << target.toStdString();
         EXPECT_TRUE(f.ui.messages[0].text.startsWith(u"デッキファイルを保存できませんでした。\r\n"_s + target));
-        EXPECT_EQ(f.ui.messages[0].icon, MsgIcon::Error);
-        EXPECT_EQ(f.ui.messages[0].title, u"ファイル保存"_s);
+        EXPECT_EQ(f.ui.messages[0], (RecordingUi::Message{f.ui.messages[0].text, u"ファイル保存"_s, MsgIcon::Error}));
     }
+    EXPECT_EQ(f.counts(), QStringList{u"1:1/0"_s});
     EXPECT_EQ(Fixtures::readBytes(regular), QByteArray("keep me\r\n"));
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(QDir(f.home.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";

@@ -46,17 +46,14 @@ protected:
         Fixtures::writeCp932Lines(home.file(name), lines);
         return home.file(name);
     }
-    QStringList complete()
+    static QStringList complete()
     {
-        QStringList lines;  // 20 main-deck cards, 10 brought in, 10 taken out
-        for (int i = 1; i <= 10; ++i)
-            lines << u"2,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
-        lines << u"--"_s;
-        for (int i = 11; i <= 20; ++i)
-            lines << u"1,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
-        for (int i = 1; i <= 10; ++i)
-            lines << u"-1,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
-        return lines;
+        QStringList deck, side;  // 20 main-deck cards, 10 brought in, 10 taken out
+        for (int i = 1; i <= 10; ++i) {
+            deck << u"2,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
+            side << u"1,%1,x"_s.arg(i + 10, 3, 10, QChar(u'0')) << u"-1,%1,x"_s.arg(i, 3, 10, QChar(u'0'));
+        }
+        return deck << u"--"_s << side;
     }
 };
 
@@ -70,16 +67,10 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatuses)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     EXPECT_EQ(o[u"file"_s].toString(), good);
-    EXPECT_EQ(o[u"deckLimit"_s].toInt(), 20);
-    EXPECT_EQ(o[u"sideLimit"_s].toInt(), 10);
-    EXPECT_EQ(o[u"copyLimit"_s].toInt(), 3);
-    const QJsonObject totals = o[u"totals"_s].toObject();
-    EXPECT_EQ(totals[u"sum"_s].toInt(), 20);
-    EXPECT_EQ(totals[u"sideSum"_s].toInt(), 20);
-    EXPECT_EQ(totals[u"side"_s].toInt(), 10);
-    EXPECT_EQ(totals[u"character"_s].toInt(), 10);
-    EXPECT_EQ(totals[u"spell"_s].toInt(), 10);
-    EXPECT_EQ(totals[u"command"_s].toInt(), 0);
+    EXPECT_EQ(QList({o[u"deckLimit"_s].toInt(), o[u"sideLimit"_s].toInt(), o[u"copyLimit"_s].toInt()}),
+              QList({20, 10, 3}));
+    EXPECT_EQ(o[u"totals"_s].toObject(), (QJsonObject{{u"sum"_s, 20}, {u"sideSum"_s, 20}, {u"side"_s, 10},
+                                                      {u"character"_s, 10}, {u"spell"_s, 10}, {u"command"_s, 0}}));
     EXPECT_EQ(o[u"colours"_s].toObject(),
               (QJsonObject{{u"sum"_s, u"white"_s}, {u"sideSum"_s, u"white"_s}, {u"side"_s, u"white"_s}}));
     EXPECT_FALSE(o[u"readError"_s].toBool());
@@ -121,6 +112,20 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
     r = run({u"--home"_s, empty.path(), u"check"_s, broken});
     EXPECT_EQ(r.status, 2);
     EXPECT_FALSE(r.err.isEmpty());
+
+    // A deck that is not there to read is an error, never an empty deck; save then writes nothing.
+    const QString out = home.file(u"out.txt"_s);
+    Fixtures::writeBytes(out, "kept");
+    for (const QString& bad : {home.file(u"missing.txt"_s), home.path(), QString()}) {
+        for (const QStringList& args : {QStringList{u"check"_s, bad}, QStringList{u"save"_s, bad, out}}) {
+            r = run(QStringList{u"--home"_s, home.path()} + args);
+            EXPECT_EQ(r.status, 2) << args.join(u' ').toStdString();
+            EXPECT_TRUE(r.err.contains(bad.isEmpty() ? u"no deck file name"_s : bad)) << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(Fixtures::readBytes(out), QByteArray("kept"));
+    for (const QStringList& args : {QStringList{u"save"_s, out}, {u"check"_s}, {u"check"_s, u"--xml"_s, out}, {u"load"_s}, {}})
+        EXPECT_EQ(run(QStringList{u"--home"_s, home.path()} + args).status, 2) << args.join(u' ').toStdString();
 
     r = run({u"--help"_s});
     EXPECT_EQ(r.status, 0);

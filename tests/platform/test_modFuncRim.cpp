@@ -22,19 +22,13 @@ TEST(modFuncRim, pstrRightDel)
         {u"C:/デッキ/a.txt\""_s, 1, u"C:/デッキ/a.txt"_s}, {QString(), 1, QString()}, {QString(), -3, QString()},
         {u"abc"_s, 0, u"abc"_s}, {u"abc"_s, -2, u"abc"_s}, {u"abc"_s, kMin, u"abc"_s}, {u"abc"_s, 3, QString()},
     };
-    for (const auto& [s, n, result] : cases) {
-        RecordingUi ui;
-        EXPECT_EQ(pstrRightDel(ui, s, n), result) << s.toStdString() << ' ' << n;
-        EXPECT_TRUE(ui.messages.isEmpty()) << s.toStdString() << ' ' << n;
-    }
-
     RecordingUi ui;
+    for (const auto& [s, n, result] : cases)
+        EXPECT_EQ(pstrRightDel(ui, s, n), result) << s.toStdString() << ' ' << n;
+    EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(pstrRightDel(ui, u"abc"_s, 4), QString());
-    ASSERT_EQ(ui.messages.size(), 1);
-    EXPECT_EQ(ui.messages[0].text, u"プロシージャの呼び出し、または引数が不正です。\r\nabc"_s);
-    EXPECT_EQ(ui.messages[0].title, u"pstrRightDel"_s);
-    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Warning);
-    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(ui.messages, (Messages{{u"プロシージャの呼び出し、または引数が不正です。\r\nabc"_s, u"pstrRightDel"_s,
+                                      MsgIcon::Warning, MsgButtons::Ok}}));
 }
 
 TEST(modFuncRim, fsubSplitText)
@@ -101,7 +95,7 @@ TEST(modFuncRim, fsubAddLong)
     }
 }
 
-TEST(modFuncRim, TopAndUnderValue)
+TEST(modFuncRim, TopUnderValueAndListIndex)
 {
     RecordingUi ui;
     for (const auto& [value, limit, top, under] : {std::tuple{12000, 9000, 9000, 12000}, {100, 9000, 100, 9000},
@@ -109,18 +103,12 @@ TEST(modFuncRim, TopAndUnderValue)
         EXPECT_EQ(plngTopValue(ui, value, limit), top) << value << ' ' << limit;
         EXPECT_EQ(plngUnderValue(ui, value, limit), under) << value << ' ' << limit;
     }
-    EXPECT_TRUE(ui.messages.isEmpty());
-}
-
-TEST(modFuncRim, fsubListIndex)
-{
     const QStringList demons{u"鬼"_s, u"神"_s, u"鬼"_s};
     const std::tuple<QStringList, QString, qint32> cases[] = {
         {demons, u"鬼"_s, 0},         {demons, u"神"_s, 1},  {demons, u"死神"_s, -1},
         {demons, QString(), 3},       {{}, QString(), 0},    {{}, u"鬼"_s, -1},
         {{u"a"_s, QString(), u"b"_s}, QString(), 1}, {{u"Abc"_s}, u"abc"_s, -1}, {{u"鬼 "_s}, u"鬼"_s, -1},
     };
-    RecordingUi ui;
     for (const auto& [list, s, index] : cases)
         EXPECT_EQ(fsubListIndex(ui, list, s), index) << s.toStdString();
     EXPECT_TRUE(ui.messages.isEmpty());

@@ -15,8 +15,14 @@ public:
     struct Message {
         QString text;
         QString title;
-        MsgIcon icon;
-        MsgButtons buttons;
+        MsgIcon icon = MsgIcon::None;
+        MsgButtons buttons = MsgButtons::Ok;
+        bool operator==(const Message&) const = default;
+        friend void PrintTo(const Message& m, std::ostream* os)
+        {
+            *os << '{' << m.text.toStdString() << " | " << m.title.toStdString() << " | icon " << int(m.icon)
+                << " | buttons " << int(m.buttons) << '}';
+        }
     };
 
     QList<Message> messages;
@@ -64,3 +70,5 @@ private:
         waitOpen = open;
     }
 };
+
+using Messages = QList<RecordingUi::Message>;
