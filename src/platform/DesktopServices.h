@@ -12,9 +12,9 @@
 struct FileChoice {
     enum class Kind { Open, Save };
     Kind kind = Kind::Open;
-    quintptr owner = 0; // a window id of ours, or 0
+    quintptr owner = 0;  // a window id of ours, or 0
     QString title;
-    QStringList nameFilters; // Qt name filters; empty: every file
+    QStringList nameFilters;  // Qt name filters; empty: every file
     QString folder;          // where the dialog starts; "" leaves it to the dialog
 };
 

@@ -24,7 +24,7 @@ TEST(DesktopServicesTest, PlatformFiltersBecomeQtNameFilters)
     const std::pair<QString, QStringList> cases[] = {
         {u"デッキ\0*.deck\0\0"_s, {u"デッキ (*.deck)"_s}},
         {u"Text\0*.txt; *.log\0All\0*.*\0\0junk"_s, {u"Text (*.txt *.log)"_s, u"All (*.*)"_s}},
-        {u"Text\0*.txt\0"_s, {u"Text (*.txt)"_s}}, // the text's end closes the list
+        {u"Text\0*.txt\0"_s, {u"Text (*.txt)"_s}},  // the text's end closes the list
         {QString(), {}},
         {u"Text|*.txt"_s, {}},
         {u"Text\0*.txt"_s, {}},
@@ -81,7 +81,7 @@ TEST(ProcessTest, WaitsLastTheirStepsOrTheProcess)
     ASSERT_TRUE(child.waitForStarted());
     api.WaitProcess(child.processId(), 20);
     EXPECT_EQ(Fixtures::readBytes(folder.file(u"child"_s)), "done\n");
-    qint64 other = 0; // not our child
+    qint64 other = 0;  // not our child
     ASSERT_TRUE(QProcess::startDetached(u"sh"_s, writeLater + QStringList{folder.file(u"other"_s)}, {}, &other));
     api.WaitProcess(other, 20);
     EXPECT_EQ(Fixtures::readBytes(folder.file(u"other"_s)), "done\n");

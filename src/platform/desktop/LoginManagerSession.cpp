@@ -4,11 +4,11 @@
 
 using namespace Qt::StringLiterals;
 
-LoginManagerSession::LoginManagerSession(const QDBusConnection& bus) : bus_(bus) {}
-
 bool LoginManagerSession::request(SessionRequest what)
 {
-    if (!bus_.isConnected())
+    if (!bus_)
+        bus_ = QDBusConnection::systemBus();
+    if (!bus_->isConnected())
         return false;
     QString method;
     QVariantList arguments;
@@ -31,5 +31,5 @@ bool LoginManagerSession::request(SessionRequest what)
     QDBusMessage call = QDBusMessage::createMethodCall(u"org.freedesktop.login1"_s, u"/org/freedesktop/login1"_s,
                                                        u"org.freedesktop.login1.Manager"_s, method);
     call.setArguments(arguments);
-    return bus_.call(call).type() == QDBusMessage::ReplyMessage;
+    return bus_->call(call).type() == QDBusMessage::ReplyMessage;
 }
