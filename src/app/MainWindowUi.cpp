@@ -1,5 +1,7 @@
 #include "MainWindowUi.h"
 
+#include "CardGridModel.h"
+#include "CardGridView.h"
 #include "DeckFileDialog.h"
 #include "frmTessarin.h"
 #include "frmWait.h"
@@ -121,4 +123,9 @@ void MainWindowUi::waitClose()
     wait_ = nullptr;
 }
 
-void MainWindowUi::totalsChanged() { window_.showTotals(); }
+void MainWindowUi::totalsChanged()
+{
+    // A whole new grid is shown at once rather than at the next turn of the event loop.
+    window_.grid()->cardModel()->flushNow();
+    window_.showTotals();
+}

@@ -139,11 +139,11 @@ bool frmTessarin::Form_Load()
 {
     modFuncRim::fsubRemoveCloseMenu(this);
     setWindowTitle(AppInfo::plainWindowTitle());
-    baseWidth_ = outerWidthTwips();
+    baseWidth_ = twips_.fromPx(width());
     widthMargin_ = baseWidth_ - twips_.fromPx(fpsCardList_->width());
-    heightMargin_ = outerHeightTwips() - twips_.fromPx(fpsCardList_->height());
+    heightMargin_ = twips_.fromPx(height() - fpsCardList_->height());
     measured_ = true;
-    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect g = s->availableGeometry();
         move(g.x() + std::max((g.width() - frameGeometry().width()) / 2, 0),
              g.y() + std::max((g.height() - frameGeometry().height()) / 2, 0));
@@ -165,12 +165,20 @@ void frmTessarin::handle(F&& body)
 }
 
 qint32 frmTessarin::outerWidthTwips() const { return twips_.fromPx(frameGeometry().width()); }
-qint32 frmTessarin::outerHeightTwips() const { return twips_.fromPx(frameGeometry().height()); }
+qint32 frmTessarin::frameWidthTwips() const { return twips_.fromPx(frameGeometry().width() - width()); }
+qint32 frmTessarin::frameHeightTwips() const { return twips_.fromPx(frameGeometry().height() - height()); }
 
 qint32 frmTessarin::screenWidthTwips() const
 {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? twips_.fromPx(s->geometry().width()) : outerWidthTwips();
+}
+
+// Where the window's own screen starts on the desktop: a second monitor seldom starts at 0.
+int frmTessarin::screenLeft() const
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry().x() : 0;
 }
 
 void frmTessarin::flngControlEnabled(bool ibolEnabled)
@@ -210,13 +218,12 @@ qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide)
             modFuncRim::fsubAddLong(extra, kSideWidth);
         if (chkOption_->isChecked())
             modFuncRim::fsubAddLong(extra, kOptionWidth);
-        qint32 wanted = baseWidth_;
+        qint32 wanted = baseWidth();
         modFuncRim::fsubAddLong(wanted, extra);
         const qint32 outer = modFuncRim::plngTopValue(ui_, wanted, screenWidthTwips());
-        const int frameExtra = frameGeometry().width() - width();
-        resize(std::max(twips_.toPx(outer) - frameExtra, 1), height());
+        resize(std::max(twips_.toPx(outer) - (frameGeometry().width() - width()), 1), height());
         const qint32 left = modFuncRim::plngUnderValue(ui_, screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
-        move(twips_.toPx(left), y());
+        move(screenLeft() + twips_.toPx(left), y());
         ui_.processEvents();
 
         CardGrid& grid = state_.fpsCardList;
@@ -268,8 +275,8 @@ void frmTessarin::Form_Resize()
 {
     if (!measured_ || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         return;
-    const qint32 gridWidth = std::max(outerWidthTwips() - widthMargin_, baseWidth_ - widthMargin_);
-    const qint32 gridHeight = std::max(outerHeightTwips() - heightMargin_, 0);
+    const qint32 gridWidth = std::max(twips_.fromPx(width()) - widthMargin_, baseWidth_ - widthMargin_);
+    const qint32 gridHeight = std::max(twips_.fromPx(height()) - heightMargin_, 0);
     fpsCardList_->resize(twips_.toPx(gridWidth), twips_.toPx(gridHeight));
 }
 

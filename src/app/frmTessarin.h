@@ -34,10 +34,10 @@ public:
     CardGridView* grid() const { return fpsCardList_; }
     const Twips& twips() const { return twips_; }
 
-    // Layout measures recorded while loading, in twips.
-    qint32 baseWidth() const { return baseWidth_; }
-    qint32 widthMargin() const { return widthMargin_; }
-    qint32 heightMargin() const { return heightMargin_; }
+    // Layout measures in twips of the outer window, frame included as the window manager has it now.
+    qint32 baseWidth() const { return baseWidth_ + frameWidthTwips(); }
+    qint32 widthMargin() const { return widthMargin_ + frameWidthTwips(); }
+    qint32 heightMargin() const { return heightMargin_ + frameHeightTwips(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -59,13 +59,17 @@ private:
     void handle(F&& body);
 
     qint32 outerWidthTwips() const;
-    qint32 outerHeightTwips() const;
+    qint32 frameWidthTwips() const;
+    qint32 frameHeightTwips() const;
     qint32 screenWidthTwips() const;
+    int screenLeft() const;
     void place(QWidget* w, qint32 left, qint32 top, qint32 width, qint32 height);
 
     EditorState state_;
     MainWindowUi ui_;
     Twips twips_;
+    // Recorded while loading, of the client area: a window manager frames the window only once it is
+    // shown, so the frame is added when an outer size is needed.
     qint32 baseWidth_ = 0;
     qint32 widthMargin_ = 0;
     qint32 heightMargin_ = 0;

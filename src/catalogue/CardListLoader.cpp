@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 
+#include <limits>
 #include <unordered_set>
 
 using namespace Qt::StringLiterals;
@@ -62,16 +63,24 @@ bool blankAfterTrim(QStringView s)
 
 class Loader {
 public:
-    Loader(EditorState& state, Ui& ui, bool full) : state_(state), grid_(state.fpsCardList), ui_(ui), full_(full) {}
+    Loader(const EditorState& current, CatalogueLoad& out, Ui& ui, bool full)
+        : out_(out), grid_(out.grid), ui_(ui), full_(full)
+    {
+        out_.limits = current.limits;
+        out_.serch = current.serch;
+        out_.searchEnabled = current.searchEnabled;
+    }
 
-    qint32 run();
+    // True when the whole catalogue was read into out; false after telling the user why not.
+    bool run();
 
 private:
     void fillRow(qint32 r, QStringView section);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
+    qint32 setting(const char16_t* key, qint32 maximum);
 
-    EditorState& state_;
+    CatalogueLoad& out_;
     CardGrid& grid_;
     Ui& ui_;
     bool full_;
@@ -82,40 +91,34 @@ private:
     std::unique_ptr<ItemList> spell_, class_, skill_;
 };
 
-qint32 Loader::run()
+bool Loader::run()
 {
-    ui_.waitCreate();
-    ui_.setControlsEnabled(false);
-    ui_.setWindowTitle(AppInfo::plainWindowTitle());
-
     const QString path = ProgramFolder::catalogueFile();
     if (!QFileInfo(path).isFile()) {
         ui_.messageBox(CatalogueText::missingFileMessage(ProgramFolder::path()), CatalogueText::missingFileTitle(),
                        MsgIcon::None, MsgButtons::Ok);
-        ui_.waitClose();
-        return -1;
+        return false;
     }
 
     const QString settings = QString::fromUtf16(CatalogueText::kSettingsSection);
     api_.setIniFileName(path);
     api_.setAppName(settings);
-    const qint32 total = NumericText::textToInt32(api_.GetInitValue(QString::fromUtf16(CatalogueText::kTotal), {}));
-    if (total < 0 || total > CatalogueText::kMaxCardTotal)
-        throw RuntimeError(6, CatalogueText::totalOutOfRangeDescription());
-    state_.mlngCardTotal = total;
+    const qint32 total = setting(CatalogueText::kTotal, CatalogueText::kMaxCardTotal);
+    out_.mlngCardTotal = total;
     grid_.setRowCount(total);
     ui_.waitSetProgress(grid_.rowCount(), 0);
 
     const QString showSelect = api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), {});
     progress_ = showSelect != u"0" && full_;
     if (!progress_) {
+        out_.searchEnabled = false;
         ui_.setSearchEnabled(false);
     } else {
         // Rewriting the same value would only rewrite the file.
         if (showSelect != u"1")
             api_.SetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), u"1"_s, {});
         ui_.waitShow();
-        SearchSetup& s = state_.serch;
+        SearchSetup& s = out_.serch;
         s.lstClass = QStringList{QString::fromUtf16(CatalogueText::kNoRace)};
         s.lstSpell.clear();
         s.lstSkill = QStringList{QString::fromUtf16(CatalogueText::kNoSkill)};
@@ -124,9 +127,9 @@ qint32 Loader::run()
         skill_ = std::make_unique<ItemList>(s.lstSkill);
     }
 
-    state_.limits.glngDeckLimit = NumericText::textToInt32(api_.GetInitValue(QString::fromUtf16(CatalogueText::kDeck), {}));
-    state_.limits.glngCopyLimit = NumericText::textToInt32(api_.GetInitValue(QString::fromUtf16(CatalogueText::kLimit), {}));
-    state_.serch.pNumberMax = state_.limits.glngCopyLimit;
+    out_.limits.glngDeckLimit = setting(CatalogueText::kDeck, std::numeric_limits<qint32>::max());
+    out_.limits.glngCopyLimit = setting(CatalogueText::kLimit, std::numeric_limits<qint32>::max());
+    out_.serch.pNumberMax = out_.limits.glngCopyLimit;
 
     storage_ = api_.storage();
     const qint32 n = grid_.rowCount();
@@ -153,12 +156,18 @@ qint32 Loader::run()
     }
 
     if (api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), settings) == u"1")
-        ui_.setSearchEnabled(true);
-    state_.totals.resetForLoad();
-    ui_.totalsChanged();
-    ui_.waitClose();
-    ui_.setControlsEnabled(true);
-    return 0;
+        out_.searchEnabled = true;
+    return true;
+}
+
+// A number of section "Card". A negative copy limit would make ">" write negative counts, so
+// every setting is held to 0..maximum.
+qint32 Loader::setting(const char16_t* key, qint32 maximum)
+{
+    const qint32 v = NumericText::textToInt32(api_.GetInitValue(QString::fromUtf16(key), {}));
+    if (v < 0 || v > maximum)
+        throw RuntimeError(6, CatalogueText::outOfRangeDescription(key, maximum));
+    return v;
 }
 
 void Loader::fillRow(qint32 r, QStringView section)
@@ -182,7 +191,7 @@ void Loader::fillRow(qint32 r, QStringView section)
         if (!progress_)
             continue;
         if (a.maximum)
-            takeMaximum(a.col, r, state_.serch.*a.maximum);
+            takeMaximum(a.col, r, out_.serch.*a.maximum);
         else if (a.col == colUser && !blankAfterTrim(v))
             spell_->add(v, listKeepAlive_);
         else if (a.col == colClass && !blankAfterTrim(v))
@@ -204,18 +213,64 @@ void Loader::takeMaximum(qint32 col, qint32 r, qint32& maximum)
         maximum = NumericText::toInt32(v);
 }
 
+// Every way out of a load closes the wait window and gives the controls back.
+class LoadScope {
+public:
+    explicit LoadScope(Ui& ui) : ui_(ui)
+    {
+        ui_.waitCreate();
+        ui_.setControlsEnabled(false);
+    }
+    ~LoadScope()
+    {
+        ui_.waitClose();
+        ui_.setControlsEnabled(true);
+    }
+    LoadScope(const LoadScope&) = delete;
+    LoadScope& operator=(const LoadScope&) = delete;
+
+private:
+    Ui& ui_;
+};
+
+std::unique_ptr<CatalogueLoad> loadCatalogue(const EditorState& current, Ui& ui, bool ibolFullLoad)
+{
+    auto out = std::make_unique<CatalogueLoad>();
+    try {
+        if (Loader(current, *out, ui, ibolFullLoad).run())
+            return out;
+    } catch (const RuntimeError& e) {
+        ui.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    } catch (const std::bad_alloc&) {
+        out.reset();
+        ui.messageBox(RuntimeError::outOfMemory().description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    }
+    return nullptr;
+}
+
+void installCatalogue(EditorState& state, Ui& ui, CatalogueLoad&& load)
+{
+    state.fpsCardList.adoptRows(std::move(load.grid));
+    state.totals = load.totals;
+    state.limits = load.limits;
+    state.mlngCardTotal = load.mlngCardTotal;
+    state.serch = std::move(load.serch);
+    state.searchEnabled = load.searchEnabled;
+    ui.setWindowTitle(AppInfo::plainWindowTitle());
+    ui.setSearchEnabled(state.searchEnabled);
+    ui.totalsChanged();
+}
+
 }  // namespace
 
 qint32 flngLoadCardList(EditorState& state, Ui& ui, bool ibolFullLoad)
 {
-    Loader loader(state, ui, ibolFullLoad);
-    try {
-        return loader.run();
-    } catch (const RuntimeError& e) {
-        ui.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
-        // Left disabled, a failed reset would leave the program unusable.
-        ui.waitClose();
-        ui.setControlsEnabled(true);
+    LoadScope scope(ui);
+    std::unique_ptr<CatalogueLoad> load = loadCatalogue(state, ui, ibolFullLoad);
+    if (!load) {
+        ui.setSearchEnabled(state.searchEnabled);
         return -1;
     }
+    installCatalogue(state, ui, std::move(*load));
+    return 0;
 }

@@ -18,9 +18,9 @@ QString progressText(qint32 card, qint32 total)
            QString::number(total) + u')';
 }
 
-QString totalOutOfRangeDescription()
+QString outOfRangeDescription(QStringView key, qint32 maximum)
 {
-    return u"カードリストの Total の値が範囲外です。(0～"_s + QString::number(kMaxCardTotal) + u")"_s;
+    return u"カードリストの "_s + key.toString() + u" の値が範囲外です。(0～"_s + QString::number(maximum) + u")"_s;
 }
 
 QString regularCardNumber(qint32 i) { return QString::number(i).rightJustified(3, u'0'); }

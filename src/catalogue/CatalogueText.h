@@ -22,7 +22,8 @@ inline constexpr qint32 kMaxCardTotal = 200000;
 QString missingFileMessage(const QString& programFolder);
 QString missingFileTitle();  // "エラー"
 QString progressText(qint32 card, qint32 total);
-QString totalOutOfRangeDescription();
+// A setting outside 0..maximum: "Total" beyond kMaxCardTotal, a negative "Deck" or "Limit".
+QString outOfRangeDescription(QStringView key, qint32 maximum);
 
 QString regularCardNumber(qint32 i);  // "001", "1000"
 QString promoCardNumber(qint32 k);    // "P01", "P100"

@@ -29,4 +29,16 @@ struct EditorState {
     Limits limits;
     qint32 mlngCardTotal = 0;
     SearchSetup serch;
+    bool searchEnabled = true;  // cmdSerch, as the last load left it
+};
+
+// What one catalogue load builds aside from the editor; it is put in place only when the whole
+// load succeeded, so a failed load leaves the editor as it was.
+struct CatalogueLoad {
+    CardGrid grid;
+    Totals totals;
+    Limits limits;
+    qint32 mlngCardTotal = 0;
+    SearchSetup serch;
+    bool searchEnabled = true;
 };

@@ -43,6 +43,10 @@ public:
     // New rows are empty and shown; rows that stay keep their cells and hidden flags.
     void setRowCount(qint32 count);
 
+    // Takes the rows of a grid built aside (cells, colours, row count); each row position keeps its
+    // hidden flag, the columns keep theirs. The other grid is left empty.
+    void adoptRows(CardGrid&& other);
+
     // Row 0 answers the header; a cell never written answers "".
     QString cellText(qint32 col, qint32 row) const;
     // The same text without a copy, valid until the grid next changes.
@@ -57,6 +61,11 @@ public:
 
     bool rowHidden(qint32 row) const;
     void setRowHidden(qint32 row, bool hidden);
+    // Every row's flag at once (hidden[r - 1] for row r), announced as one change.
+    void setRowsHidden(const std::vector<bool>& hidden);
+    // Changes whenever rows are added, removed or reordered: a loop that lets events run can tell
+    // whether its row numbers still mean the same rows.
+    quint64 rowOrderVersion() const { return rowOrderVersion_; }
     bool columnHidden(qint32 col) const;
     void setColumnHidden(qint32 col, bool hidden);
     double columnWidth(qint32 col) const;  // in characters
@@ -97,6 +106,7 @@ private:
     std::array<bool, kColumnCount> columnHidden_{};
     std::vector<Storage> storages_;
     Block selection_;
+    quint64 rowOrderVersion_ = 0;
     qint32 activeCol_ = 1;
     qint32 activeRow_ = 1;
     CardGridObserver* observer_ = nullptr;

