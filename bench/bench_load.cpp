@@ -1,9 +1,8 @@
 // Catalogue loading and deck opening against the floor of reading and decoding the same file,
 // measured in one run. Each benchmark reports its time as a multiple of the floor ("x_floor").
 
-#include "CatalogueGenerator.h"
+#include "BenchSupport.h"
 
-#include "app/FontSetup.h"
 #include "app/frmTessarin.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
@@ -12,7 +11,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/HeadlessUi.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,12 +52,7 @@ Home& home(qint32 cards)
     auto& h = homes[cards];
     if (!h) {
         h = std::make_unique<Home>();
-        QDir(h->dir.path()).mkpath(u"card"_s);
-        h->catalogue = h->dir.filePath(u"card/cardlist.ini"_s);
-        QFile f(h->catalogue);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(generateCatalogue(cards, 3, 2026));
-        f.close();
+        h->catalogue = writeGeneratedCatalogue(h->dir.path(), cards);
         // A 50-card main deck and a side board of 10 in and 10 out, as a player saves it.
         QByteArray deck;
         for (int i = 1; i <= 17; ++i)
@@ -87,13 +80,7 @@ Home& home(qint32 cards)
 template <typename F>
 void measure(benchmark::State& state, const Home& h, F&& body)
 {
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        body();
-        total += std::chrono::duration<double>(Clock::now() - start).count();
-    }
-    state.counters["x_floor"] = total / double(state.iterations()) / h.floorSeconds;
+    state.counters["x_floor"] = meanSeconds(state, body) / h.floorSeconds;
     state.counters["floor_ms"] = h.floorSeconds * 1000;
 }
 
@@ -147,15 +134,3 @@ BENCHMARK(BM_FullLoad_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond
 BENCHMARK(BM_FullLoad_Window)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeckOpeningReload_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenDeck_Core)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    registerFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,8 @@
 // tessarin-deck: checks and rewrites deck files with the editor's own logic, without a window.
 // It never writes the catalogue.
 
+#include "CardsCommand.h"
+
 #include "platform/HeadlessUi.h"
 
 #include "catalogue/EditorState.h"
@@ -231,6 +233,18 @@ const QList<Command>& commands()
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUTFILE is then left as it was)."_s,
          {}, 2, 2, save},
+        {u"cards"_s, u"cards [--where CONDITIONS.json] [--sort COLUMN[:desc]] [--json]"_s,
+         u"Loads the catalogue as the editor does, without writing it, and prints the card rows\n"
+         "the search dialog's filter shows: one line per card, its number, a tab and its name;\n"
+         "--json prints one JSON array of objects keyed by the 19 column names (colNo ...\n"
+         "colIllustration).\n"
+         "--where reads the conditions from a JSON object keyed by the dialog's control names\n"
+         "(a missing key keeps the dialog's default).\n"
+         "--sort orders the rows as a click on that column's header does (colNo ... colIllustration;\n"
+         "ties by colType, then colNo); :desc as the second click does. Without it, catalogue order.\n"
+         "Exit status 0, or 2 when the catalogue or the conditions cannot be read or the\n"
+         "column is unknown (the message goes to standard error)."_s,
+         cardsOptions(), 0, 0, [](const QCommandLineParser& a) { return cardsCommand(a, out(), err()); }},
     };
     return list;
 }

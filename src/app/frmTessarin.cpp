@@ -3,6 +3,8 @@
 #include "CardGridView.h"
 #include "MainWindowText.h"
 
+#include "cardview/PreviewPane.h"
+
 #include "catalogue/CardListLoader.h"
 #include "deck/CountEditing.h"
 #include "deckfile/DeckOpener.h"
@@ -133,6 +135,7 @@ void frmTessarin::createControls()
     lblSide_->hide();
     lblSideSum_->hide();
     showTotals();
+    createPreviewPane();
 }
 
 bool frmTessarin::Form_Load()

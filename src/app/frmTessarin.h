@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class CardGridView;
+class PreviewPane;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -44,6 +47,13 @@ protected:
 
 private:
     void createControls();
+    // The card display: the preview pane and the card windows (cardview/frmTessarinCards.cpp).
+    void createPreviewPane();
+    qint32 flngShowPreview(const QString& cardNo);
+    void fsubClearPreview();
+    void fpsCardList_LeaveCell(qint32 Col, qint32 Row, qint32 NewCol, qint32 NewRow, bool* Cancel);
+    void fpsCardList_DblClick(qint32 Col, qint32 Row);
+    void fpsCardList_KeyDown(int KeyCode, int Shift);
     void Form_Resize();
     void Form_Unload();
     void cmdClose_Click();
@@ -74,6 +84,7 @@ private:
     qint32 widthMargin_ = 0;
     qint32 heightMargin_ = 0;
     bool measured_ = false;
+    std::unique_ptr<PreviewPane> preview_;
 
     CardGridView* fpsCardList_ = nullptr;
     QPushButton *cmdSerch_ = nullptr, *cmdOpen_ = nullptr, *cmdSave_ = nullptr, *cmdClose_ = nullptr;

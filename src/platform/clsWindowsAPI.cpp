@@ -1,6 +1,7 @@
 #include "clsWindowsAPI.h"
 
 #include "Cp932.h"
+#include "ProfileCache.h"
 #include "ProfileEdit.h"
 #include "ProfileIndex.h"
 #include "ProfileSyntax.h"
@@ -110,7 +111,7 @@ void clsWindowsAPI::setIniFileName(const QString& vData)
 const ProfileIndex& clsWindowsAPI::index()
 {
     if (!index_)
-        index_ = std::make_shared<ProfileIndex>(iniFileName_);
+        index_ = shareParsedFile_ ? ProfileCache::index(iniFileName_) : std::make_shared<ProfileIndex>(iniFileName_);
     return *index_;
 }
 

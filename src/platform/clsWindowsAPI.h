@@ -30,6 +30,10 @@ public:
     QString SubKey() const { return subKey_; }
     void setSubKey(const QString& vData) { subKey_ = vData; }
 
+    // Readers that repeat quickly take the parsed file from ProfileCache instead of reading it
+    // themselves; an edit of the file still shows at the next read.
+    void setShareParsedFile(bool on) { shareParsedFile_ = on; }
+
     // Blank section or key arguments fall back to AppName and KeyName; a missing file, section or
     // key, and an empty value, answer Default; values are cut at 4095 CP932 bytes.
     QString GetInitValue(const QString& istrKeyName, const QString& istrAppName);
@@ -58,4 +62,5 @@ private:
     QString default_;
     QString subKey_;
     std::shared_ptr<ProfileIndex> index_;
+    bool shareParsedFile_ = false;
 };

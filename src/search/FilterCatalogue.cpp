@@ -7,7 +7,9 @@
 
 FilterCatalogue::FilterCatalogue(const QString& path) { api_.setIniFileName(path); }
 
-QString FilterCatalogue::sectionOf(QStringView cardNo)
+namespace {
+
+QString sectionOf(QStringView cardNo)
 {
     if (!NumericText::isNumeric(cardNo))
         return cardNo.toString();
@@ -18,7 +20,23 @@ QString FilterCatalogue::sectionOf(QStringView cardNo)
     return CatalogueText::regularCardNumber(qint32(n));
 }
 
+
+// "001", "470", "1000", "P01": already the section's name, as the loader writes every card number.
+bool namesItsSection(QStringView cardNo)
+{
+    if (cardNo.startsWith(u'P'))
+        return true;
+    if (cardNo.size() < 3 || cardNo.size() > 9 || (cardNo.size() > 3 && cardNo.front() == u'0'))
+        return false;
+    for (QChar c : cardNo)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
 QStringView FilterCatalogue::value(QStringView cardNo, QStringView key)
 {
-    return api_.valueView(key, sectionOf(cardNo));
+    return namesItsSection(cardNo) ? api_.valueView(key, cardNo) : api_.valueView(key, sectionOf(cardNo));
 }

@@ -16,8 +16,6 @@ public:
     // three digits ("1" reads "001"), any other card number names it unchanged ("P01").
     QStringView value(QStringView cardNo, QStringView key);
 
-    static QString sectionOf(QStringView cardNo);
-
 private:
     clsWindowsAPI api_;
 };

@@ -4,7 +4,6 @@
 
 #include "platform/Cp932.h"
 
-#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -158,28 +157,6 @@ TEST(DeckOpenerTest, TheDialogPathAndItsCancel)
     EXPECT_EQ(f.counts(), (QStringList{u"1:3/0"_s, u"2:0/1"_s})) << "the second deck replaces the first";
     EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - one.deck"_s);
     EXPECT_TRUE(empty.isEmpty());
-}
-
-TEST(DeckOpenerTest, RandomFilesNeverCrashOrHang)
-{
-    QRandomGenerator rng(7);
-    DeckFixture f(20);
-    const QByteArray pieces[] = {"1", "3", "-2", "--", ",", "\"", "P0", "001", "\r\n", "\n", "\r", QByteArray(1, '\0'), "x",
-                                 "\x81", "\x5c", "2.5", "1e9", " "};
-    for (int round = 0; round < 200; ++round) {
-        QByteArray bytes;
-        const int parts = int(rng.bounded(200));
-        for (int i = 0; i < parts; ++i)
-            bytes += round % 3 == 0 ? QByteArray(1, char(rng.bounded(256))) : pieces[rng.bounded(18)];
-        QString path = f.home.file(u"fuzz.txt"_s);
-        Fixtures::writeBytes(path, bytes);
-        plngOpenFile(f.state, f.ui, path);
-        for (qint32 r = 1; r <= f.state.fpsCardList.rowCount(); ++r) {
-            ASSERT_GE(f.deck(r), 0);
-            ASSERT_LE(f.deck(r) + f.side(r), 3);
-            ASSERT_GE(f.deck(r) + f.side(r), 0);
-        }
-    }
 }
 
 }  // namespace

@@ -147,3 +147,48 @@ TEST_F(CompanionTest, SaveWritesWhatTheEditorWould)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
+{
+    const auto where = [&](const QByteArray& json) { return home.withBytes(u"where.json"_s, json); };
+    const auto cards = [&](const QStringList& args) { return run(QStringList{u"--home"_s, home.path(), u"cards"_s} + args); };
+    Outcome r = cards({});
+    QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 41) << r.err.toStdString();
+    EXPECT_EQ(QList({lines.first(), lines.last()}), QList({u"001\t札1"_s, u"P01\t記念札"_s}));
+
+    // Names holding 札1, Spell cards first, ties in card-number order.
+    r = cards({u"--where"_s, where(R"({"chkName": 0, "txtName1": "札1"})"), u"--sort"_s, u"colType:desc"_s});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines)
+        line = line.section(u'\t', 0, 0);
+    EXPECT_EQ(lines.join(u' '), u"010 012 014 016 018 001 011 013 015 017 019"_s);
+
+    r = cards({u"--where"_s, where(R"({"chkNo": 0, "lstNo": [7]})"), u"--json"_s});
+    const QJsonArray rows = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 1) << r.out.toStdString();
+    EXPECT_EQ(rows[0].toObject().size(), 19);
+    EXPECT_EQ(rows[0][u"colName"_s], u"記念札"_s);
+    EXPECT_EQ(rows[0][u"colDeck"_s], u"0"_s);
+
+    const struct {
+        QStringList args;
+        QString named;
+    } refusals[] = {
+        {{u"--sort"_s, u"colFoo"_s}, u"colFoo"_s},
+        {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
+        {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
+        {{u"extra"_s}, u"cards"_s},
+    };
+    for (const auto& c : refusals) {
+        r = cards(c.args);
+        EXPECT_EQ(r.status, 2) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.named)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+}  // namespace

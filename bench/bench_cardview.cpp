@@ -1,0 +1,132 @@
+// One preview and one card window against a full catalogue load, measured in one run. Each
+// benchmark reports its time as a fraction of the load ("x_load") and in milliseconds.
+
+#include "BenchSupport.h"
+
+#include "app/CardGridView.h"
+#include "app/frmTessarin.h"
+#include "catalogue/CardListLoader.h"
+#include "catalogue/EditorState.h"
+#include "cardview/frmCard2.h"
+#include "platform/HeadlessUi.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Cards previewed in turn; each has a picture.
+constexpr qint32 kPictured = 16;
+
+struct Home {
+    QTemporaryDir dir;
+    QString catalogue;
+    double loadSeconds = 0;
+};
+
+void setModified(const QString& path, const QDateTime& when)
+{
+    QFile f(path);
+    if (f.open(QIODevice::ReadWrite))
+        f.setFileTime(when, QFileDevice::FileModificationTime);
+}
+
+Home& home(qint32 cards)
+{
+    static std::map<qint32, std::unique_ptr<Home>> homes;
+    auto& h = homes[cards];
+    if (!h) {
+        h = std::make_unique<Home>();
+        h->catalogue = writeGeneratedCatalogue(h->dir.path(), cards);
+        // A catalogue being browsed, not one just saved.
+        setModified(h->catalogue, QDateTime::currentDateTime().addSecs(-3600));
+        QImage picture(240, 336, QImage::Format_RGB32);
+        for (qint32 i = 1; i <= kPictured; ++i) {
+            picture.fill(QColor::fromHsv(i * 20 % 360, 120, 200));
+            picture.save(h->dir.filePath(u"card/%1.jpg"_s.arg(i, 3, 10, QChar(u'0'))), "JPG");
+        }
+        ProgramFolder::setOverride(h->dir.path());
+        HeadlessUi ui;
+        EditorState editor;
+        double best = 1e9;
+        for (int i = 0; i < 3; ++i) {
+            const auto start = Clock::now();
+            flngLoadCardList(editor, ui, true);
+            best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+        }
+        h->loadSeconds = best;
+    }
+    ProgramFolder::setOverride(h->dir.path());
+    return *h;
+}
+
+template <typename F>
+void measure(benchmark::State& state, const Home& h, F&& body)
+{
+    const double mean = meanSeconds(state, body);
+    state.counters["x_load"] = mean / h.loadSeconds;
+    state.counters["ms"] = mean * 1000;
+    state.counters["load_ms"] = h.loadSeconds * 1000;
+}
+
+// A cell move onto the next pictured card, as holding an arrow key does.
+void BM_Preview(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    frmTessarin window;
+    flngLoadCardList(window.state(), window.ui(), true);
+    window.show();
+    qint32 row = 1;
+    measure(state, h, [&] {
+        const qint32 next = row % kPictured + 1;
+        Q_EMIT window.grid()->LeaveCell(2, row, 2, next, nullptr);
+        row = next;
+    });
+}
+
+// The first preview after the catalogue was saved (the file's time is set to now, which takes
+// microseconds): the file is parsed again.
+void BM_PreviewAfterEdit(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    frmTessarin window;
+    flngLoadCardList(window.state(), window.ui(), true);
+    window.show();
+    measure(state, h, [&] {
+        setModified(h.catalogue, QDateTime::currentDateTime());
+        Q_EMIT window.grid()->LeaveCell(2, 1, 2, 2, nullptr);
+    });
+    setModified(h.catalogue, QDateTime::currentDateTime().addSecs(-3600));
+}
+
+void BM_CardWindow(benchmark::State& state)
+{
+    Home& h = home(qint32(state.range(0)));
+    qint32 card = 0;
+    measure(state, h, [&] {
+        frmCard2 window;
+        window.plngSetCard(QString::number(card++ % kPictured + 1));
+        window.show();
+        QCoreApplication::processEvents();
+    });
+}
+
+}  // namespace
+
+BENCHMARK(BM_Preview)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewAfterEdit)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CardWindow)->Arg(470)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,63 @@
+#include "CardRecord.h"
+
+#include "CardPicture.h"
+
+#include "platform/NumericText.h"
+#include "platform/ProgramFolder.h"
+#include "platform/clsWindowsAPI.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+QString formatCardNo(const QString& cardNo)
+{
+    if (!NumericText::isNumeric(cardNo))
+        return cardNo;
+    const double value = NumericText::roundHalfEven(NumericText::leadingValue(cardNo));
+    // Beyond exact integers a pattern of digits means nothing: use the number as written.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15)
+        return cardNo;
+    const qint64 n = qint64(value);
+    const QString digits = QString::number(n < 0 ? -n : n).rightJustified(3, u'0');
+    return n < 0 ? u'-' + digits : digits;
+}
+
+CardRecord readCard(const QString& cardNo)
+{
+    CardRecord card;
+    card.section = formatCardNo(cardNo);
+
+    clsWindowsAPI catalogue;
+    catalogue.setShareParsedFile(true);
+    catalogue.setIniFileName(ProgramFolder::catalogueFile());
+    catalogue.setAppName(card.section);
+    const auto read = [&](const char16_t* key) { return catalogue.GetInitValue(QString::fromUtf16(key), card.section); };
+    card.type = read(u"Type");
+    card.name = read(u"Name");
+    card.node = read(u"Node");
+    card.cost = read(u"Cost");
+    card.glaze = read(u"Glaze");
+    card.attack = read(u"Attack");
+    card.toughness = read(u"Toughness");
+    card.user = read(u"User");
+    card.upkeep = read(u"Upkeep");
+    card.classes = read(u"Class");
+    card.skill = read(u"Skill");
+    card.ability = read(u"Ability");
+    card.text = read(u"Text");
+    card.illustration = read(u"Illustration");
+
+    // With an image map the catalogue's "File" is never consulted, even when the map lacks the card.
+    QString file;
+    if (CardPicture::isOrdinaryFile(ProgramFolder::imageMapFile())) {
+        clsWindowsAPI imageMap;
+        imageMap.setShareParsedFile(true);
+        imageMap.setIniFileName(ProgramFolder::imageMapFile());
+        file = imageMap.GetInitValue(u"File"_s, card.section);
+    } else {
+        file = read(u"File");
+    }
+    card.picture = CardPicture::resolve(file);
+    return card;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// One card as the preview pane and the card windows show it: its catalogue values exactly as
+// read (a missing key reads as the empty text) and its picture file.
+struct CardRecord {
+    QString section;  // the catalogue section the card was read from ("007", "P01")
+    QString type, name, node, cost, glaze, attack, toughness, user, upkeep, classes, skill;
+    QString ability, text, illustration;  // "\n" pairs still escaped
+    QString picture;  // full path of the picture to show, or empty for none
+};
+
+// The card number in the "000" pattern: digits padded to at least three ("7" -> "007", "1000"
+// stays), a number that is not numeric ("P01") unchanged.
+QString formatCardNo(const QString& cardNo);
+
+// Reads the card from the catalogue, and its "File" from player.ini when that file exists, else
+// from the catalogue. Parsed files are shared between quick repeated reads (ProfileCache).
+CardRecord readCard(const QString& cardNo);

@@ -1,0 +1,109 @@
+#include "CardWidgets.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace CardWidgets {
+
+Twips screenTwips()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return Twips(s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+void place(QWidget* w, const Twips& twips, const Rect& r)
+{
+    w->setGeometry(twips.toPx(r.left), twips.toPx(r.top), twips.toPx(r.width), twips.toPx(r.height));
+}
+
+QLabel* label(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, Qt::Alignment align)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromUtf16(name));
+    // Label text sits at the top of its box, as on the forms these windows were drawn after.
+    l->setAlignment((align & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);  // a card name is never markup
+    place(l, twips, r);
+    return l;
+}
+
+void colour(QWidget* w, const QColor& fore, const QColor& back)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, fore);
+    pal.setColor(QPalette::Text, fore);
+    if (back.isValid()) {
+        pal.setColor(QPalette::Window, back);
+        pal.setColor(QPalette::Base, back);
+    }
+    w->setPalette(pal);
+    w->setAutoFillBackground(back.isValid());
+}
+
+void typeface(QWidget* w, qreal points, bool bold, bool italic, const QString& family)
+{
+    QFont f = w->font();
+    if (!family.isEmpty())
+        f.setFamily(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    w->setFont(f);
+}
+
+QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
+                 const QString& family)
+{
+    QLabel* l = label(parent, twips, name, r);
+    // Centred both ways: the large digits fill the box, and the substituted fonts run taller than
+    // the box was drawn for, so at the top they would lose their foot.
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameStyle(QFrame::Box | QFrame::Plain);
+    l->setLineWidth(1);
+    const QPalette system = QGuiApplication::palette();
+    colour(l, system.color(QPalette::Text), system.color(QPalette::Base));
+    typeface(l, points, false, false, family);
+    return l;
+}
+
+QPlainTextEdit* textBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, bool scrollBar)
+{
+    auto* t = new QPlainTextEdit(parent);
+    t->setObjectName(QString::fromUtf16(name));
+    t->setReadOnly(true);
+    t->setFrameShape(QFrame::NoFrame);
+    t->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->document()->setDocumentMargin(1);
+    place(t, twips, r);
+    return t;
+}
+
+void showPicture(QLabel* img, const QString& path)
+{
+    img->setScaledContents(true);
+    QImage image;
+    if (!path.isEmpty()) {
+        // A damaged or foreign file decodes to nothing; the card then shows without a picture.
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        image = reader.read();
+    }
+    if (image.isNull())
+        img->clear();
+    else
+        img->setPixmap(QPixmap::fromImage(std::move(image)));
+}
+
+void setBoxText(QPlainTextEdit* box, const QString& text)
+{
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box->setPlainText(plain);
+}
+
+}  // namespace CardWidgets

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Twips.h"
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// What the preview pane and the card windows build their elements from. Positions are design
+// values in twips, turned into pixels at the screen's DPI.
+namespace CardWidgets {
+
+Twips screenTwips();
+
+struct Rect {
+    qint32 left, top, width, height;
+};
+
+void place(QWidget* w, const Twips& twips, const Rect& r);
+
+// A label named name, its text aligned horizontally as given; transparent until given a background.
+QLabel* label(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r,
+              Qt::Alignment align = Qt::AlignLeft);
+// Fore colour, and a background (an invalid colour keeps the label transparent).
+void colour(QWidget* w, const QColor& fore, const QColor& back = QColor());
+void typeface(QWidget* w, qreal points, bool bold = false, bool italic = false, const QString& family = QString());
+// Single-line border, the system's window colours, centred text.
+QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
+                 const QString& family = QString());
+// A read-only multi-line text box without border, in the window colours.
+QPlainTextEdit* textBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, bool scrollBar);
+
+// Shows the picture stretched to the label, or none when path is empty or cannot be decoded.
+void showPicture(QLabel* img, const QString& path);
+// Catalogue texts break lines with CR LF; a text box takes them as one break.
+void setBoxText(QPlainTextEdit* box, const QString& text);
+
+}  // namespace CardWidgets

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class ProfileIndex;
+
+// Parsed profile files kept between reads that repeat quickly (a preview per arrow key). An entry
+// is answered only while the file on disk is the one that was read: same device and inode, size,
+// modification and change times. A file modified shortly before it was read may change again
+// within the file system's timestamp resolution without any of these moving, so such an entry is
+// read afresh until the file has stood still long enough.
+namespace ProfileCache {
+
+// The parsed file at path; a missing file gives an empty index and is not kept.
+std::shared_ptr<ProfileIndex> index(const QString& path);
+
+}  // namespace ProfileCache

@@ -1,0 +1,169 @@
+#include "app/CardGridView.h"
+#include "app/frmTessarin.h"
+#include "cardview/frmCard2.h"
+
+#include "Fixtures.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window on five cards: 001 with a picture and a race, 002 whose picture is not an image.
+class CardWindowsTest : public ::testing::Test {
+protected:
+    Fixtures::TempHome home;
+    std::unique_ptr<frmTessarin> w;
+
+    void SetUp() override
+    {
+        QDir(home.path()).mkpath(u"card/img"_s);
+        QImage picture(24, 34, QImage::Format_RGB32);
+        picture.fill(Qt::darkRed);
+        ASSERT_TRUE(picture.save(home.file(u"card/img/001.png"_s)));
+        home.withBytes(u"card/img/002.png"_s, "\x89PNG\r\n\x1a\nnot really");
+        home.writeCatalogue(Fixtures::catalogueLines(
+            u"5"_s, u"1"_s, u"50"_s, u"3"_s,
+            {{u"001"_s, {u"Type=Character"_s, u"Name=灯守リノ"_s, u"Glaze=1"_s, u"Class=灯守"_s, u"Skill=灯火"_s,
+                         u"File=img/001.png"_s}},
+             {u"002"_s, {u"Type=Spell"_s, u"Name=礫"_s, u"User=リノ"_s, u"File=img/002.png"_s}},
+             {u"003"_s, {u"Type=Command"_s, u"Name=鐘"_s}},
+             {u"004"_s, {u"Name=四"_s}},
+             {u"005"_s, {u"Name=五"_s}}}));
+        w = std::make_unique<frmTessarin>();
+        ASSERT_TRUE(w->Form_Load());
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void TearDown() override { qDeleteAll(cardWindows()); }
+
+    static QList<frmCard2*> cardWindows()
+    {
+        QList<frmCard2*> out;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* card = qobject_cast<frmCard2*>(top); card && card->isVisible())
+                out.append(card);
+        return out;
+    }
+    template <typename T = QLabel>
+    static T* in(const QWidget* window, const char16_t* name)
+    {
+        T* c = window->findChild<T*>(QString::fromUtf16(name));
+        EXPECT_NE(c, nullptr) << QString::fromUtf16(name).toStdString();
+        return c;
+    }
+    QString shown(const char16_t* name) const { return in(w.get(), name)->text(); }
+    void moveTo(int col, int row) { w->grid()->setCurrentIndex(w->grid()->model()->index(row - 1, col - 1)); }
+    QRect px(qint32 l, qint32 t, qint32 wd, qint32 h) const
+    {
+        const Twips& tw = w->twips();
+        return {tw.toPx(l), tw.toPx(t), tw.toPx(wd), tw.toPx(h)};
+    }
+};
+
+TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
+{
+    moveTo(2, 3);
+    EXPECT_EQ(shown(u"lblCardName"), u"鐘"_s);
+    moveTo(2, 1);
+    EXPECT_EQ(shown(u"lblCardName"), u"灯守リノ"_s);
+    EXPECT_FALSE(in(w.get(), u"imgCard")->pixmap().isNull());
+    EXPECT_EQ(in(w.get(), u"lblCardName")->geometry(), px(720, 4600, 3255, 255));
+    EXPECT_EQ(in<QWidget>(w.get(), u"txtAbility")->geometry(), px(120, 5160, 5415, 1680));
+
+    // A picture that does not decode shows nothing, and says nothing.
+    moveTo(2, 2);
+    EXPECT_EQ(shown(u"lblCardType"), u"Spell Card"_s);
+    EXPECT_TRUE(in(w.get(), u"imgCard")->pixmap().isNull());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    for (const auto& [col, row] : {std::pair{2, 0}, {0, 4}, {20, 4}})
+        Q_EMIT w->grid()->LeaveCell(2, 2, col, row, nullptr);
+    EXPECT_EQ(shown(u"lblCardName"), u"礫"_s);
+}
+
+TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)
+{
+    frmCard2 race;
+    race.plngSetCard(u"1"_s);
+    EXPECT_EQ(race.windowTitle(), u"No.001 灯守リノ"_s);
+    EXPECT_EQ(in(&race, u"lblCardName")->width(), w->twips().toPx(5265 - 1425));
+    EXPECT_EQ(in(&race, u"lblCardName")->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_FALSE(in<QWidget>(&race, u"linLine")->isVisibleTo(&race));
+    EXPECT_TRUE(in(&race, u"lblGlaze")->isVisibleTo(&race));
+    EXPECT_EQ(in<QWidget>(&race, u"txtAbility")->geometry(), px(330, 6240, 5265, 1200));
+    EXPECT_FALSE(in(&race, u"imgCard")->pixmap().isNull());
+    EXPECT_EQ(race.size(), px(0, 0, 5925, 8295).size());
+    // Bands and panel under the picture, every text above it.
+    const QObjectList order = race.children();
+    EXPECT_LT(order.indexOf(in(&race, u"lblBack")), order.indexOf(in(&race, u"imgCard")));
+    EXPECT_LT(order.indexOf(in(&race, u"imgCard")), order.indexOf(in(&race, u"lblKorvel")));
+    EXPECT_LT(order.indexOf(in(&race, u"lblKorvel")), order.indexOf(in<QWidget>(&race, u"txtSkill")));
+
+    frmCard2 plain;
+    plain.plngSetCard(u"003"_s);
+    EXPECT_EQ(in(&plain, u"lblCardName")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_TRUE(in<QWidget>(&plain, u"linLine")->isVisibleTo(&plain));
+    EXPECT_FALSE(in<QWidget>(&plain, u"txtSkill")->isVisibleTo(&plain));
+    EXPECT_EQ(in<QWidget>(&plain, u"txtAbility")->geometry(), px(330, 5760, 5265, 1680));
+    EXPECT_FALSE(in(&plain, u"lblUser")->isVisibleTo(&plain));
+}
+
+TEST_F(CardWindowsTest, DoubleClickAndEnterOpenCardWindows)
+{
+    CardGrid& grid = w->state().fpsCardList;
+    grid.selectBlock(1, 1, 1, 1);
+    Q_EMIT w->grid()->DblClick(12, 2);
+    ASSERT_EQ(cardWindows().size(), 1);
+    EXPECT_EQ(cardWindows()[0]->windowTitle(), u"No.002 礫"_s);
+    EXPECT_EQ(grid.selection().row1, 1);  // no selection from column 12
+    Q_EMIT w->grid()->DblClick(3, 4);
+    Q_EMIT w->grid()->DblClick(3, 4);
+    EXPECT_EQ(cardWindows().size(), 3);
+    const CardGrid::Block block = grid.selection();
+    EXPECT_EQ(std::tuple(block.col1, block.row1, block.col2, block.row2), std::tuple(1, 4, 4, 4));
+    Q_EMIT w->grid()->DblClick(3, 0);
+    EXPECT_EQ(cardWindows().size(), 3);
+
+    qDeleteAll(cardWindows());
+    w->activateWindow();
+    w->grid()->setFocus();
+    moveTo(2, 5);
+    QTest::keyClick(w->grid(), Qt::Key_A);
+    QTest::keyClick(w->grid(), Qt::Key_Escape);
+    EXPECT_EQ(cardWindows().size(), 0);
+    QTest::keyClick(w->grid(), Qt::Key_Return);
+    QTest::keyClick(w->grid(), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(cardWindows().size(), 2);
+    EXPECT_EQ(cardWindows()[1]->windowTitle(), u"No.005 五"_s);
+}
+
+TEST_F(CardWindowsTest, ClosedByAKeyInItsTextsOrAPressOnThePicture)
+{
+    const auto open = [] {
+        auto* card = new frmCard2;
+        card->plngSetCard(u"001"_s);
+        card->show();
+        return QPointer<frmCard2>(card);
+    };
+    QPointer<frmCard2> card = open();
+    QTest::keyClick(in<QPlainTextEdit>(card, u"txtText"), Qt::Key_A);
+    QTest::mousePress(in(card, u"lblCardName"), Qt::LeftButton);
+    ASSERT_TRUE(card->isVisible());
+    QTest::keyClick(in<QPlainTextEdit>(card, u"txtAbility"), Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return card.isNull(); }));
+
+    card = open();
+    QTest::mousePress(in(card, u"imgCard"), Qt::RightButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return card.isNull(); }));
+}
+
+}  // namespace

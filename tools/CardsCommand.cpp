@@ -1,0 +1,115 @@
+#include "CardsCommand.h"
+
+#include "catalogue/CardListLoader.h"
+#include "catalogue/EditorState.h"
+#include "platform/HeadlessUi.h"
+#include "search/HeaderSort.h"
+#include "search/SearchConditions.h"
+#include "search/SearchRun.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kFailed = 2;
+
+constexpr const char16_t* kColumnNames[kColumnCount] = {
+    u"colNo",        u"colType",   u"colName",     u"colDeck",     u"colDeckDown",     u"colDeckUp",  u"colSide",
+    u"colSideDown",  u"colSideUp", u"colNode",     u"colCost",     u"colGlaze",        u"colAttack",  u"colToughness",
+    u"colUser",      u"colUpkeep", u"colClass",    u"colSkill",    u"colIllustration",
+};
+
+qint32 columnNamed(QStringView name)
+{
+    for (qint32 c = 1; c <= kColumnCount; ++c)
+        if (name == QStringView(kColumnNames[c - 1]))
+            return c;
+    return 0;
+}
+
+QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
+
+std::optional<SearchConditions> readConditions(const QString& file, QTextStream& err)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        err << file << u": cannot be read: "_s << f.errorString() << u'\n';
+        return std::nullopt;
+    }
+    QString error;
+    std::optional<SearchConditions> c = SearchConditions::fromJson(f.readAll(), error);
+    if (!c)
+        err << file << u": "_s << error << u'\n';
+    return c;
+}
+
+}  // namespace
+
+QList<QCommandLineOption> cardsOptions()
+{
+    return {QCommandLineOption(u"where"_s, QString(), u"CONDITIONS.json"_s),
+            QCommandLineOption(u"sort"_s, QString(), u"COLUMN[:desc]"_s), QCommandLineOption(u"json"_s)};
+}
+
+int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
+{
+    qint32 sortCol = 0;
+    qint32 direction = 1;
+    if (args.isSet(u"sort"_s)) {
+        QString name = args.value(u"sort"_s);
+        if (name.endsWith(u":desc"_s)) {
+            name.chop(5);
+            direction = 2;
+        }
+        if ((sortCol = columnNamed(name)) == 0) {
+            err << u"cards: unknown column: "_s << name << u" (expected colNo ... colIllustration)\n"_s;
+            return kFailed;
+        }
+    }
+    std::optional<SearchConditions> where;
+    if (args.isSet(u"where"_s) && !(where = readConditions(args.value(u"where"_s), err)))
+        return kFailed;
+
+    // The deck-opening reload fills the same rows as a full load and never writes the catalogue.
+    EditorState state;
+    HeadlessUi ui;
+    CardGrid& grid = state.fpsCardList;
+    if (flngLoadCardList(state, ui, false) != 0) {
+        for (const HeadlessUi::Message& m : ui.messages)
+            err << oneLine(m.text) << u'\n';
+        return kFailed;
+    }
+    if (sortCol)
+        grid.sort(headerSortKeys(sortCol, direction));
+    if (where) {
+        applySearch(*where, grid, ui);
+        if (!ui.messages.isEmpty()) {
+            err << oneLine(ui.messages.first().text) << u'\n';
+            return kFailed;
+        }
+    }
+
+    QJsonArray rows;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        if (grid.rowHidden(r))
+            continue;
+        if (!args.isSet(u"json"_s)) {
+            out << grid.cellView(colNo, r) << u'\t' << grid.cellView(colName, r) << u'\n';
+            continue;
+        }
+        QJsonObject row;
+        for (qint32 c = 1; c <= kColumnCount; ++c)
+            row.insert(QString::fromUtf16(kColumnNames[c - 1]), grid.cellText(c, r));
+        rows.append(row);
+    }
+    if (args.isSet(u"json"_s))
+        out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
+    return 0;
+}
