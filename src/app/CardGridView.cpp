@@ -144,6 +144,12 @@ void CardGridView::selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32
     applyGridSelection();
 }
 
+void CardGridView::clearGridSelection()
+{
+    grid_.clearSelection();
+    selectionModel()->clearSelection();
+}
+
 void CardGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);

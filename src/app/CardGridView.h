@@ -23,6 +23,7 @@ class CardGridView : public QTableView {
     void syncColumns();
     // Selects a block of grid cells in the grid and on screen; hidden rows of the block stay out.
     void selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2);
+    void clearGridSelection();
 
   Q_SIGNALS:
     void ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown);

@@ -12,6 +12,7 @@
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
+#include "search/frmSerch.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -69,6 +70,7 @@ void frmTessarin::createControls()
     fpsCardList_->verticalHeader()->hide();
     place(fpsCardList_, 5760, 1200, 7425, 6375);
     connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
+    connect(fpsCardList_, &CardGridView::Click, this, &frmTessarin::fpsCardList_Click);
 
     // Buttons and check boxes: a caption in the proportional font, placed in twips.
     auto captioned = [this](auto*& control, const char16_t* name, const QString& caption, qint32 l, qint32 t,
@@ -86,6 +88,7 @@ void frmTessarin::createControls()
     captioned(cmdReset_, u"cmdReset", MainWindowText::resetCaption(), 11595, 840, 1335, 375);
     captioned(cmdSideReset_, u"cmdSideReset", MainWindowText::resetCaption(), 13620, 840, 1335, 375);
     cmdSideReset_->hide();
+    connect(cmdSerch_, &QPushButton::clicked, this, [this] { handle([this] { cmdSerch_Click(); }); });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { handle([this] { cmdClose_Click(); }); });
     connect(cmdReset_, &QPushButton::clicked, this, [this] { handle([this] { cmdReset_Click(); }); });
     connect(cmdSideReset_, &QPushButton::clicked, this, [this] { handle([this] { cmdSideReset_Click(); }); });
@@ -151,8 +154,12 @@ bool frmTessarin::Form_Load()
         move(g.x() + std::max((g.width() - frameGeometry().width()) / 2, 0),
              g.y() + std::max((g.height() - frameGeometry().height()) / 2, 0));
     }
+    fsubLoadSerch();
     if (flngLoadCardList(state_, ui_, true) != 0)
         return false;
+    fsubTakeSerchSetup(true);
+    frmSerch_->plngInitialize();
+    fpsCardList_Click(1, 1);
     return true;
 }
 
@@ -303,7 +310,8 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    flngLoadCardList(state_, ui_, true);
+    if (flngLoadCardList(state_, ui_, true) == 0)
+        fsubTakeSerchSetup(true);
     cmdReset_->setText(MainWindowText::resetCaption());
 }
 
@@ -331,4 +339,9 @@ void frmTessarin::cmdOpen_Click()
 
 void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
 
-qint32 frmTessarin::plngOpenFile(QString& istrFileName) { return ::plngOpenFile(state_, ui_, istrFileName); }
+qint32 frmTessarin::plngOpenFile(QString& istrFileName)
+{
+    const qint32 result = ::plngOpenFile(state_, ui_, istrFileName);
+    fsubTakeSerchSetup(false);
+    return result;
+}

@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include "catalogue/EditorState.h"
+#include "search/SerchHost.h"
 
 #include <QWidget>
 
@@ -14,9 +15,10 @@ class PreviewPane;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmSerch;
 
 // The main window: the card grid, the command buttons, the view options and the totals.
-class frmTessarin : public QWidget {
+class frmTessarin : public QWidget, public SerchHost {
     Q_OBJECT
 public:
     explicit frmTessarin(QWidget* parent = nullptr);
@@ -31,6 +33,14 @@ public:
     void setSearchEnabled(bool enabled);
     void showTotals();
     qint32 flngDiffSize(qint32 ilngDiff, bool ibolHide);
+
+    // Search and sort (frmTessarinSerch.cpp).
+    frmSerch* serch() const { return frmSerch_; }
+    qint32 plngRowShow(qint32 ilngRowNo, bool ibolShow);
+    void fpsCardList_Click(qint32 Col, qint32 Row);
+    CardGrid& serchGrid() override { return state_.fpsCardList; }
+    Ui& serchUi() override { return ui_; }
+    void fsubGridShown(bool ibolShown) override;
 
     EditorState& state() { return state_; }
     Ui& ui() { return ui_; }
@@ -67,6 +77,10 @@ private:
     void fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown);
     template <typename F>
     void handle(F&& body);
+    void fsubLoadSerch();
+    void fsubTakeSerchSetup(bool ibolLists);
+    void cmdSerch_Click();
+    void fsubSortList(qint32 Col, qint32 Order);
 
     qint32 outerWidthTwips() const;
     qint32 frameWidthTwips() const;
@@ -93,4 +107,9 @@ private:
     QLabel *lblSum_ = nullptr, *lblSideSum_ = nullptr, *lblSide_ = nullptr;
     QLabel *lblCharacterSum_ = nullptr, *lblSpellSum_ = nullptr, *lblCommandSum_ = nullptr;
     QLabel *lblSideTitle_ = nullptr, *lblMessage_ = nullptr;
+
+    frmSerch* frmSerch_ = nullptr;
+    qint32 mlngSortCol = 0;  // the column last sorted ascending; 0 after a descending sort
+    int gridHides_ = 0;      // nested hides: a header sort may run the filter inside its own
+    bool gridHadFocus_ = false;
 };

@@ -6,9 +6,9 @@
 
 #include <QStringList>
 
-// What catalogue loading hands the search dialog: the largest selectable values and the three
-// item lists (in the order first found; the dialog shows them sorted).
-struct SearchSetup {
+// The largest values the search dialog offers in its bound lists: the copy limit, then the
+// attributes' maxima over the catalogue.
+struct SearchMaxima {
     qint32 pNumberMax = 0;
     qint32 pGlazeMax = 0;
     qint32 pNodeMax = 0;
@@ -16,6 +16,11 @@ struct SearchSetup {
     qint32 pUpkeepMax = 0;
     qint32 pAttackMax = 0;
     qint32 pToughnessMax = 0;
+};
+
+// What catalogue loading hands the search dialog: the maxima and the three item lists (in the
+// order first found; the dialog shows them sorted).
+struct SearchSetup : SearchMaxima {
     QStringList lstSpell;
     QStringList lstClass;
     QStringList lstSkill;

@@ -47,6 +47,26 @@ public:
                         qint32 ilngRootKey);
     QString ComputerName() const;
 
+    // File and folder choosers over the installed FileChooser (DesktopServices.h): the chosen
+    // full path, or the empty text when the user cancels or there is no chooser. The filter is
+    // in the platform's NUL-separated form; a malformed one offers every file.
+    void OpenDialog(quintptr wlngHWnd, QString& ostrFilePath, const QString& istrDefaultPath,
+                    const QString& istrFilter);
+    void SaveDialog(quintptr wlngHWnd, QString& ostrFilePath, const QString& istrDefaultPath,
+                    const QString& istrFilter);
+    QString GetFolderDialog(quintptr lngHwnd, qint32 lngRoot, const QString& strIniPath, const QString& strTitle,
+                            qint32 lngFlg);
+
+    // Sleep in steps and let pending events run between them. WaitProcess returns after one step
+    // for a process that is not there, or not ours to signal.
+    void WaitProcess(qint64 vProcessID, qint32 vInterval);
+    void WaitTime(qint32 ilngWaitSec, qint32 ilngIntervalMilliSec);
+    // Kills one process; ids naming a group, every process or init are left alone. Always 0.
+    qint32 TerminateProc(qint32 ilngProcID);
+    // Shut down (1), restart (2), power off (8) or log off (anything else) through the installed
+    // SessionControl; false when it refuses or there is none.
+    bool ExitWin(qint32 ExitMode);
+
     // The fast path of bulk readers: GetInitValue's answer for explicit, non-blank names, as a view
     // into storage() that stays valid as long as the caller holds storage(). An empty view stands
     // for Default (which bulk readers leave empty).

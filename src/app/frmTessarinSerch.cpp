@@ -1,0 +1,80 @@
+// The main window's side of searching and sorting: the search dialog, row hiding, header sorts and
+// the click on a card row.
+
+#include "CardGridModel.h"
+#include "CardGridView.h"
+#include "frmTessarin.h"
+
+#include "search/HeaderSort.h"
+#include "search/frmSerch.h"
+
+#include <QPushButton>
+
+void frmTessarin::fsubLoadSerch()
+{
+    if (!frmSerch_)
+        frmSerch_ = new frmSerch(*this, this);
+}
+
+// The maxima follow every load; the item lists only a full one, which rebuilds them.
+void frmTessarin::fsubTakeSerchSetup(bool ibolLists)
+{
+    if (frmSerch_)
+        frmSerch_->fsubTakeSetup(state_.serch, ibolLists);
+}
+
+void frmTessarin::cmdSerch_Click()
+{
+    fsubLoadSerch();
+    frmSerch_->show();
+    frmSerch_->raise();
+    frmSerch_->activateWindow();
+}
+
+qint32 frmTessarin::plngRowShow(qint32 ilngRowNo, bool ibolShow)
+{
+    state_.fpsCardList.setRowHidden(ilngRowNo, ibolShow);
+    return 0;
+}
+
+void frmTessarin::fsubGridShown(bool ibolShown)
+{
+    if (!ibolShown) {
+        if (gridHides_++ == 0) {
+            gridHadFocus_ = fpsCardList_->hasFocus();
+            fpsCardList_->hide();
+        }
+        return;
+    }
+    if (gridHides_ == 0 || --gridHides_ > 0)
+        return;
+    // The rows changed while hidden are announced before the grid is seen again.
+    fpsCardList_->cardModel()->flushNow();
+    fpsCardList_->show();
+    if (gridHadFocus_)
+        fpsCardList_->setFocus();
+}
+
+void frmTessarin::fpsCardList_Click(qint32 Col, qint32 Row)
+{
+    if (Col >= 1 && Col <= kColumnCount && Row >= 1)
+        flngShowPreview(state_.fpsCardList.cellText(colNo, Row));
+    if (Row == 0) {
+        fsubGridShown(false);
+        fpsCardList_->clearGridSelection();
+        if (Col == mlngSortCol) {
+            mlngSortCol = 0;
+            fsubSortList(Col, 2);
+        } else {
+            mlngSortCol = Col;
+            fsubSortList(Col, 1);
+        }
+        if (frmSerch_ && frmSerch_->pSortFlag == 1)
+            frmSerch_->plngSetSerch();
+        fsubGridShown(true);
+    } else if (Col >= 1 && Col <= colSideUp) {
+        fpsCardList_->selectGridBlock(colNo, Row, colDeck, Row);
+    }
+}
+
+void frmTessarin::fsubSortList(qint32 Col, qint32 Order) { state_.fpsCardList.sort(headerSortKeys(Col, Order)); }

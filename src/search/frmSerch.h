@@ -1,0 +1,87 @@
+#pragma once
+
+#include "catalogue/EditorState.h"
+
+#include <QDialog>
+#include <QList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class SerchHost;
+struct SearchConditions;
+
+// The search conditions dialog: the condition controls, their enabling rules, the bound lists and
+// the three buttons. Created once and only shown and hidden, so its conditions persist. Its maxima
+// (pNumberMax …) are public properties, as is pSortFlag.
+class frmSerch : public QDialog, public SearchMaxima {
+    Q_OBJECT
+public:
+    // Numeric bound lists stop at this value, whatever the catalogue's maximum: a catalogue value
+    // may be as large as 2,147,483,647. Conditions still compare the cards' own values.
+    static constexpr qint32 kBoundItemCap = 999;
+
+    explicit frmSerch(SerchHost& host, QWidget* parent = nullptr);
+    ~frmSerch() override;
+
+    qint32 pSortFlag = 0;
+
+    qint32 plngInitialize();
+    qint32 plngSetSerch();
+
+    // The condition state the controls show, and the controls set from one. A bound or a list text
+    // the dialog does not offer is added as an item in its sorted place, so nothing set is lost.
+    SearchConditions fsubGetConditions() const;
+    void fsubSetConditions(const SearchConditions& conditions);
+
+    // An item of the check-marked lists, unchecked.
+    static QListWidgetItem* fsubNewItem(const QString& text);
+
+    // The maxima of a catalogue load, and with withLists its three item lists, shown sorted (the
+    // lists' selections are dropped).
+    void fsubTakeSetup(const SearchSetup& setup, bool withLists);
+
+private:
+    struct Range {
+        QCheckBox* chk;
+        QComboBox *lower, *upper, *sel;
+        QLabel *lblLower, *lblUpper;
+        qint32 SearchMaxima::*maximum;
+    };
+    struct Text {
+        QCheckBox* chk;
+        QLineEdit *txt1, *txt2;
+        QComboBox *connector, *sel;
+    };
+    struct List {
+        QCheckBox* chk;
+        QListWidget* lst;
+    };
+
+    void createControls();
+    void createRanges(qint32 top);
+    void createTexts(qint32 top);
+    void createLists(qint32 top, qint32 bottom);
+    void createButtons(qint32 top);
+    void fsubSetRangeItems(QComboBox* lower, QComboBox* upper, qint32 maximum);
+    void fsubToggleRange(const Range& r);
+    void fsubToggleText(const Text& t);
+    void fsubToggleAll();
+    void fsubSetDefault();
+    void OKButton_Click();
+    void cmdDefault_Click();
+    void CancelButton_Click();
+
+    SerchHost& host_;
+    QCheckBox *chkNo_ = nullptr, *chkType_ = nullptr;
+    QListWidget* lstNo_ = nullptr;
+    QCheckBox *chkTypeCharacter_ = nullptr, *chkTypeSpell_ = nullptr, *chkTypeCommand_ = nullptr;
+    QList<Range> ranges_;  // main deck, side board, Glaze, Node, Cost, Upkeep, Attack, Toughness
+    QList<Text> texts_;    // name, card text, flavour, illustrator
+    QList<List> lists_;    // spell owner, race, skill
+    QPushButton *OKButton_ = nullptr, *cmdDefault_ = nullptr, *CancelButton_ = nullptr;
+};

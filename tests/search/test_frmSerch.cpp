@@ -1,0 +1,277 @@
+#include "app/CardGridView.h"
+#include "app/frmTessarin.h"
+#include "search/SearchConditions.h"
+#include "search/frmSerch.h"
+
+#include "Fixtures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window and its search dialog on five cards: number, type, name, cost.
+class SearchAndSort : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char16_t* cards[][4] = {{u"001", u"Spell", u"かえで", u"2"}, {u"002", u"Character", u"あおい", u"1"},
+                                      {u"003", u"Command", u"うめ", u"3"},  {u"004", u"Character", u"いちご", u"1"},
+                                      {u"005", u"Spell", u"えだ", u""}};
+        QList<Fixtures::CatalogueCard> list;
+        for (const auto& c : cards)
+            list.append({QString::fromUtf16(c[0]),
+                         {u"Type="_s + QString::fromUtf16(c[1]), u"Name="_s + QString::fromUtf16(c[2]),
+                          u"Cost="_s + QString::fromUtf16(c[3]), u"Class=鬼／人間"_s}});
+        home.writeCatalogue(Fixtures::catalogueLines(u"5"_s, u"1"_s, u"50"_s, u"3"_s, list));
+        ASSERT_TRUE(w.Form_Load());
+        w.show();
+    }
+    frmSerch& dialog() { return *w.serch(); }
+    template <typename T = QWidget>
+    T* c(const QString& name)
+    {
+        T* found = dialog().findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void click(const QString& button) { c<QPushButton>(button)->click(); }
+    void check(const QString& box, bool on) { c<QCheckBox>(box)->setChecked(on); }
+    QStringList items(const QString& combo)
+    {
+        QStringList out;
+        for (int i = 0; i < c<QComboBox>(combo)->count(); ++i)
+            out << c<QComboBox>(combo)->itemText(i);
+        return out;
+    }
+    // Card numbers in grid order, hidden rows in brackets.
+    QString order()
+    {
+        const CardGrid& g = w.state().fpsCardList;
+        QStringList out;
+        for (qint32 r = 1; r <= g.rowCount(); ++r)
+            out << (g.rowHidden(r) ? u"(%1)"_s : u"%1"_s).arg(g.cellText(colNo, r).right(1));
+        return out.join(u' ');
+    }
+    QString countsByCard()
+    {
+        const CardGrid& g = w.state().fpsCardList;
+        QMap<QString, QString> counts;
+        for (qint32 r = 1; r <= g.rowCount(); ++r)
+            counts[g.cellText(colNo, r)] = g.cellText(colDeck, r) + u'/' + g.cellText(colSide, r);
+        return counts.values().join(u' ');
+    }
+    void header(qint32 col) { Q_EMIT w.grid()->Click(col, 0); }
+    void press(qint32 col, qint32 row, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            Q_EMIT w.grid()->ButtonClicked(col, row, 0);
+    }
+
+    Fixtures::TempHome home;
+    frmTessarin w;
+};
+
+TEST_F(SearchAndSort, StartUpLoadsTheDialogHiddenAndSelectsTheFirstFourCellsOfRowOne)
+{
+    auto selected = [&] {
+        const CardGrid::Block b = w.state().fpsCardList.selection();
+        return QList<qint32>{b.col1, b.row1, b.col2, b.row2};
+    };
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(items(u"cmbCostU"_s), (QStringList{u"-"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s}));
+    EXPECT_EQ(c<QListWidget>(u"lstClass"_s)->item(0)->text(), u"人間"_s);
+    EXPECT_EQ(selected(), (QList<qint32>{colNo, 1, colDeck, 1}));
+    EXPECT_EQ(w.grid()->selectionModel()->selectedIndexes().size(), 4);
+    auto* type = w.findChild<QLabel*>(u"lblCardType"_s);
+    EXPECT_TRUE(type->text().contains(u"Spell"_s)) << type->text().toStdString();
+    Q_EMIT w.grid()->Click(colSide, 3);
+    EXPECT_TRUE(type->text().contains(u"Command"_s));
+    Q_EMIT w.grid()->Click(colUser, 2);  // an attribute cell previews and selects nothing
+    EXPECT_TRUE(type->text().contains(u"Character"_s));
+    EXPECT_EQ(selected(), (QList<qint32>{colNo, 3, colDeck, 3}));
+
+    w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
+    EXPECT_TRUE(dialog().isVisible());
+    EXPECT_FALSE(dialog().isModal());
+}
+
+TEST_F(SearchAndSort, EnablesTheGovernedControlsByTheRuleAfterEveryChange)
+{
+    struct Step {
+        const char16_t *change, *enabled, *disabled;  // change: a switch's check or a list's index
+    };
+    const Step steps[] = {
+        {u"", u"", u"lstNo chkTypeSpell cmbCostL lblSel_3 lblSel_10 txtName1 lstSkill"},
+        {u"chkCost=0", u"cmbCostL cmbCostU cmbCostSel lblSel_3", u"lblSel_10 cmbAttackL"},
+        {u"cmbCostU=2", u"lblSel_10", u""},
+        {u"chkCost=1", u"", u"cmbCostL cmbCostU cmbCostSel lblSel_3 lblSel_10"},
+        {u"cmbCostU=0", u"", u"lblSel_10"},
+        {u"chkCost=0", u"cmbCostU", u"lblSel_10"},
+        {u"chkName=0", u"txtName1 cmbName cmbNameSel", u"txtName2"},
+        {u"cmbName=1", u"txtName2", u""},
+        {u"cmbName=0", u"", u"txtName2"},
+        {u"cmbName=2", u"txtName2", u""},
+        {u"chkName=1", u"", u"txtName1 txtName2 cmbName cmbNameSel"},
+        {u"chkNo=0", u"lstNo", u""},
+        {u"chkType=0", u"chkTypeCharacter chkTypeSpell chkTypeCommand", u""},
+        {u"chkSkill=0", u"lstSkill", u"lstClass"},
+        {u"chkSkill=1", u"", u"lstSkill"},
+    };
+    for (const Step& s : steps) {
+        const QString change = QString::fromUtf16(s.change);
+        const QString name = change.section(u'=', 0, 0);
+        const int value = change.section(u'=', 1).toInt();
+        if (name.startsWith(u"chk"))
+            check(name, value == 1);
+        else if (!name.isEmpty())
+            c<QComboBox>(name)->setCurrentIndex(value);
+        for (const QString& control : QString::fromUtf16(s.enabled).split(u' ', Qt::SkipEmptyParts))
+            EXPECT_TRUE(c(control)->isEnabled()) << change.toStdString() << ' ' << control.toStdString();
+        for (const QString& control : QString::fromUtf16(s.disabled).split(u' ', Qt::SkipEmptyParts))
+            EXPECT_FALSE(c(control)->isEnabled()) << change.toStdString() << ' ' << control.toStdString();
+    }
+    dialog().show();
+    QTest::mouseClick(c<QCheckBox>(u"chkAttack"_s), Qt::LeftButton);  // the user's click takes the same way
+    EXPECT_TRUE(c(u"cmbAttackL"_s)->isEnabled());
+}
+
+TEST_F(SearchAndSort, FillsTheBoundListsFromTheMaximaUpToTheCap)
+{
+    for (qint32 maximum : {0, 3, 7}) {
+        dialog().pNumberMax = dialog().pGlazeMax = maximum;
+        dialog().plngInitialize();
+        QStringList numbers;
+        for (qint32 k = 0; k <= maximum; ++k)
+            numbers << QString::number(k);
+        for (const QString& name : {u"Number"_s, u"Side"_s, u"Glaze"_s}) {
+            EXPECT_EQ(items(u"cmb%1L"_s.arg(name)), numbers);
+            EXPECT_EQ(items(u"cmb%1U"_s.arg(name)), QStringList{u"-"_s} + numbers);
+            EXPECT_EQ(c<QComboBox>(u"cmb%1L"_s.arg(name))->currentIndex(), 0);
+            EXPECT_EQ(c<QComboBox>(u"cmb%1U"_s.arg(name))->currentIndex(), 0);
+        }
+    }
+    dialog().pToughnessMax = 2147483647;
+    dialog().plngInitialize();
+    EXPECT_EQ(items(u"cmbToughnessU"_s).last(), QString::number(frmSerch::kBoundItemCap));
+}
+
+TEST_F(SearchAndSort, ApplyFiltersWithTheButtonDisabledCloseKeepsEditsShowAllResets)
+{
+    w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
+    check(u"chkType"_s, false);
+    check(u"chkTypeSpell"_s, true);
+    click(u"CancelButton"_s);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(order(), u"1 2 3 4 5"_s);
+    EXPECT_TRUE(c<QCheckBox>(u"chkTypeSpell"_s)->isChecked());
+
+    click(u"OKButton"_s);
+    EXPECT_EQ(order(), u"1 (2) (3) (4) 5"_s);
+    EXPECT_EQ(w.grid()->model()->rowCount(), 2);
+    EXPECT_EQ(dialog().pSortFlag, 1);
+
+    // Without its catalogue the run shows one message, during which the button is taken.
+    QFile::remove(home.cataloguePath());
+    auto* apply = c<QPushButton>(u"OKButton"_s);
+    QStringList shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &w, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text().section(u'\r', 0, 0) + (apply->isEnabled() ? u" on "_s : u" off "_s) + apply->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start(5);
+    click(u"OKButton"_s);
+    EXPECT_EQ(shown, QStringList{u"カードリストファイルが見つかりません。 off 反映中..."_s});
+    EXPECT_EQ(order(), u"1 2 3 4 5"_s);
+    EXPECT_EQ(apply->text(), u"リストに反映"_s);
+    EXPECT_TRUE(apply->isEnabled());
+
+    c<QLineEdit>(u"txtName1"_s)->setText(u"竜"_s);
+    check(u"chkNo"_s, false);
+    c<QListWidget>(u"lstNo"_s)->item(0)->setCheckState(Qt::Checked);
+    click(u"cmdDefault"_s);
+    EXPECT_EQ(dialog().pSortFlag, 0);
+    SearchConditions defaults;
+    defaults.txtName1 = u"竜"_s;  // texts and bounds stay for when their switch is unchecked again
+    EXPECT_EQ(dialog().fsubGetConditions().toJson(), defaults.toJson());
+    EXPECT_FALSE(c(u"lstNo"_s)->isEnabled());
+}
+
+TEST_F(SearchAndSort, HeaderClicksSortAscendingThenDescendingAndAnotherColumnStartsAscending)
+{
+    const std::pair<qint32, const char16_t*> clicks[] = {
+        {colName, u"2 4 3 5 1"},  // あおい いちご うめ えだ かえで
+        {colName, u"1 5 3 4 2"}, {colName, u"2 4 3 5 1"},
+        {colCost, u"5 2 4 1 3"},  // empty first; equal costs by type, then number
+        {colName, u"2 4 3 5 1"}, {colCost, u"5 2 4 1 3"},
+        {colCost, u"3 1 2 4 5"},  // descending, ties still ascending
+    };
+    for (const auto& [col, expected] : clicks) {
+        header(col);
+        EXPECT_EQ(order(), QString::fromUtf16(expected)) << col;
+    }
+    // The deck count breaks its ties by the side count in the same direction; counts stay with cards.
+    press(colDeckUp, 2, 2);  // rows hold cards 3 1 2 4 5
+    press(colSideDown, 2);
+    press(colDeckUp, 1, 2);
+    press(colSideUp, 1);
+    press(colDeckUp, 4);
+    const QString counts = countsByCard();
+    EXPECT_EQ(counts, u"2/-1 0/0 2/1 1/0 0/0"_s);
+    header(colDeck);
+    EXPECT_EQ(order(), u"2 5 4 1 3"_s);
+    header(colDeck);
+    EXPECT_EQ(order(), u"3 1 4 2 5"_s);
+    EXPECT_EQ(countsByCard(), counts);
+}
+
+TEST_F(SearchAndSort, ASortReappliesTheFilterOnlyAfterApply)
+{
+    check(u"chkType"_s, false);
+    check(u"chkTypeSpell"_s, true);
+    click(u"OKButton"_s);
+    check(u"chkTypeCommand"_s, true);  // not applied, but shown by the dialog
+    header(colName);
+    EXPECT_EQ(order(), u"(2) (4) 3 5 1"_s);
+
+    click(u"cmdDefault"_s);
+    w.plngRowShow(1, true);
+    w.plngRowShow(5, true);
+    w.plngRowShow(5, false);
+    header(colName);
+    EXPECT_EQ(order(), u"1 5 3 4 (2)"_s);
+    EXPECT_EQ(w.grid()->model()->rowCount(), 4);
+    EXPECT_TRUE(w.grid()->isVisible());
+}
+
+TEST_F(SearchAndSort, ConditionsRoundTripThroughTheControls)
+{
+    const QByteArray json = R"({"chkNo": 0, "lstNo": [0, 7], "chkType": 0, "chkTypeSpell": 1,
+        "chkCost": 0, "cmbCostL": "2", "cmbCostU": "12", "cmbCostSel": 1,
+        "chkName": 0, "txtName1": "竜", "cmbName": 2, "txtName2": "鬼", "cmbNameSel": 1,
+        "chkClass": 0, "lstClass": ["人間", "吸血鬼", "（種族なし）"]})";
+    QString error;
+    const std::optional<SearchConditions> read = SearchConditions::fromJson(json, error);
+    ASSERT_TRUE(read) << error.toStdString();
+    dialog().fsubSetConditions(*read);
+    EXPECT_EQ(dialog().fsubGetConditions().toJson(), read->toJson());
+    EXPECT_EQ(items(u"cmbCostU"_s), (QStringList{u"-"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"12"_s}));
+    EXPECT_TRUE(c(u"txtName2"_s)->isEnabled());
+    EXPECT_TRUE(c(u"lblSel_10"_s)->isEnabled());
+}
+
+}  // namespace
