@@ -4,6 +4,7 @@
 #include "search/frmSerch.h"
 
 #include "Fixtures.h"
+#include "WindowSystemClose.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,8 +104,9 @@ TEST_F(SearchAndSort, StartUpLoadsTheDialogHiddenAndSelectsTheFirstFourCellsOfRo
     EXPECT_EQ(selected(), (QList<qint32>{colNo, 3, colDeck, 3}));
 
     w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
-    EXPECT_TRUE(dialog().isVisible());
     EXPECT_FALSE(dialog().isModal());
+    EXPECT_FALSE(windowSystemClose(dialog()));
+    EXPECT_TRUE(dialog().isVisible());
 }
 
 TEST_F(SearchAndSort, EnablesTheGovernedControlsByTheRuleAfterEveryChange)
