@@ -87,6 +87,7 @@ private:
     bool progress_ = false;
     clsWindowsAPI api_;
     std::shared_ptr<const QString> storage_;
+    const CardGrid::SharedWriter* writer_ = nullptr;
     QStringList listKeepAlive_;  // owns the texts the item hashes refer to
     std::unique_ptr<ItemList> spell_, class_, skill_;
 };
@@ -131,28 +132,32 @@ bool Loader::run()
     out_.limits.glngCopyLimit = setting(CatalogueText::kLimit, std::numeric_limits<qint32>::max());
     out_.serch.pNumberMax = out_.limits.glngCopyLimit;
 
+    // The promotional rows are counted first so that the rows are made once, not grown.
+    qint32 promos = 0;
+    while (!blankAfterTrim(value(u"Name", CatalogueText::promoCardNumber(promos + 1))))
+        ++promos;
+    grid_.setRowCount(total + promos);
     storage_ = api_.storage();
-    const qint32 n = grid_.rowCount();
-    for (qint32 i = 1; i <= n; ++i) {
-        if (progress_ && (i == n || ui_.waitProgressDue())) {
-            ui_.waitSetMessage(CatalogueText::progressText(i, grid_.rowCount()));
-            ui_.waitSetProgress(grid_.rowCount(), i);
+    const CardGrid::SharedWriter writer(grid_, storage_);
+    writer_ = &writer;
+
+    for (qint32 i = 1; i <= total; ++i) {
+        if (progress_ && (i == total || ui_.waitProgressDue())) {
+            ui_.waitSetMessage(CatalogueText::progressText(i, total));
+            ui_.waitSetProgress(total, i);
         }
         ui_.processEvents();
         const QString no = CatalogueText::regularCardNumber(i);
         grid_.setCellText(colNo, i, no);
         fillRow(i, no);
     }
-
-    for (qint32 k = 1;; ++k) {
+    for (qint32 k = 1; k <= promos + 1; ++k) {
         ui_.processEvents();
-        const QString no = CatalogueText::promoCardNumber(k);
-        if (blankAfterTrim(value(u"Name", no)))
+        if (k > promos)
             break;
-        const qint32 r = grid_.rowCount() + 1;
-        grid_.setRowCount(r);
-        grid_.setCellText(colNo, r, no);
-        fillRow(r, no);
+        const QString no = CatalogueText::promoCardNumber(k);
+        grid_.setCellText(colNo, total + k, no);
+        fillRow(total + k, no);
     }
 
     if (api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), settings) == u"1")
@@ -187,7 +192,7 @@ void Loader::fillRow(qint32 r, QStringView section)
     };
     for (const Attribute& a : kAttributes) {
         const QStringView v = value(a.key, section);
-        grid_.setCellShared(a.col, r, v, storage_);
+        writer_->set(a.col, r, v);
         if (!progress_)
             continue;
         if (a.maximum)

@@ -26,9 +26,6 @@ constexpr ColumnSpec kColumns[kColumnCount] = {
     {u"種族", 10, true},       {u"戦術など", 33.85, true}, {u"絵師", 16.87, true},
 };
 
-// A cell filled by setCellShared points into a storage without owning it.
-bool isShared(const QString& s) { return !s.isEmpty() && !s.data_ptr().isMutable(); }
-
 bool isCountColumn(qint32 col) { return col == colDeck || col == colSide; }
 
 // What a sort compares of one cell, worked out once per cell rather than once per comparison.
@@ -72,14 +69,13 @@ int compareCells(QStringView a, const SortValue& x, QStringView b, const SortVal
 
 }  // namespace
 
-CardGrid::Row::Row() { colors.fill(kBlack); }
-
 CardGrid::CardGrid()
 {
     for (qint32 c = 0; c < kColumnCount; ++c) {
         headers_[c] = QString::fromUtf16(kColumns[c].header);
         columnHidden_[c] = kColumns[c].hiddenAtStart;
     }
+    palette_.push_back(kBlack);
 }
 
 CardGrid::~CardGrid()
@@ -93,9 +89,16 @@ void CardGrid::setRowCount(qint32 count)
     count = std::max(count, 0);
     if (count < rowCount())
         for (auto it = rows_.begin() + count; it != rows_.end(); ++it)
-            for (const QString& cell : it->cells)
-                release(cell);
+            for (Cell c : it->cells)
+                if (c.begin >= kOwnBase)
+                    ownGarbage_ += c.size;
     rows_.resize(size_t(count));
+    if (count == 0) {
+        storages_.clear();
+        nextBase_ = 1;
+        own_.clear();
+        ownGarbage_ = 0;
+    }
     ++rowOrderVersion_;
     if (observer_)
         observer_->rowsChanged();
@@ -107,18 +110,32 @@ void CardGrid::adoptRows(CardGrid&& other)
         other.rows_[r].hidden = rows_[r].hidden;
     rows_ = std::move(other.rows_);
     storages_ = std::move(other.storages_);
+    nextBase_ = other.nextBase_;
+    own_ = std::move(other.own_);
+    ownGarbage_ = other.ownGarbage_;
+    palette_ = std::move(other.palette_);
     other.rows_.clear();
     other.storages_.clear();
+    other.own_.clear();
+    other.palette_.assign(1, kBlack);
     ++rowOrderVersion_;
     if (observer_)
         observer_->rowsChanged();
 }
 
-QString CardGrid::cellText(qint32 col, qint32 row) const
+QStringView CardGrid::view(Cell cell) const
 {
-    const QStringView v = cellView(col, row);
-    return v.toString();  // a deep copy, so no text handed out outlives a shared storage
+    if (cell.size == 0)
+        return {};
+    if (cell.begin >= kOwnBase)
+        return QStringView(own_).sliced(cell.begin - kOwnBase, cell.size);
+    auto it = std::upper_bound(storages_.begin(), storages_.end(), cell.begin,
+                               [](quint32 b, const Storage& s) { return b < s.base; });
+    --it;
+    return QStringView(*it->text).sliced(cell.begin - it->base, cell.size);
 }
+
+QString CardGrid::cellText(qint32 col, qint32 row) const { return cellView(col, row).toString(); }
 
 QStringView CardGrid::cellView(qint32 col, qint32 row) const
 {
@@ -128,80 +145,153 @@ QStringView CardGrid::cellView(qint32 col, qint32 row) const
         return headers_[col - 1];
     if (!validRow(row))
         return {};
-    return rows_[size_t(row - 1)].cells[col - 1];
+    return view(rows_[size_t(row - 1)].cells[size_t(col - 1)]);
 }
 
-QString& CardGrid::cellRef(qint32 col, qint32 row)
+void CardGrid::setOwned(qint32 col, qint32 row, QStringView text)
 {
-    if (row == 0)
-        return headers_[col - 1];
-    return rows_[size_t(row - 1)].cells[col - 1];
-}
-
-void CardGrid::release(const QString& cell)
-{
-    if (!isShared(cell))
-        return;
-    const QChar* p = cell.constData();
-    for (auto it = storages_.begin(); it != storages_.end(); ++it) {
-        const QString& s = *it->text;
-        if (p >= s.constData() && p < s.constData() + s.size()) {
-            if (--it->users == 0)
-                storages_.erase(it);
+    Cell& cell = cellRef(col, row);
+    if (cell.begin >= kOwnBase) {
+        // A count stepping from "2" to "3" is written over its old text.
+        if (text.size() <= qsizetype(cell.size)) {
+            std::copy(text.begin(), text.end(), own_.begin() + (cell.begin - kOwnBase));
+            ownGarbage_ += cell.size - quint32(text.size());
+            cell.size = quint32(text.size());
             return;
         }
+        ownGarbage_ += cell.size;
     }
+    cell = Cell{};
+    if (text.isEmpty())
+        return;
+    QString copy;  // text may lie in own_, which appending or compacting moves
+    if (text.data() >= own_.constData() && text.data() < own_.constData() + own_.size()) {
+        copy = text.toString();
+        text = copy;
+    }
+    if (ownGarbage_ > std::max<qsizetype>(own_.size() / 2, 4096))
+        compactTexts();
+    if (own_.size() + text.size() >= qsizetype(kOwnBase))
+        return;  // 2^31 characters of own text: nothing this program writes
+    const qsizetype at = own_.size();
+    own_.append(text);
+    cell = Cell{kOwnBase + quint32(at), quint32(text.size())};
 }
 
-void CardGrid::setCellText(qint32 col, qint32 row, const QString& text)
+void CardGrid::setCellText(qint32 col, qint32 row, QStringView text)
 {
     if (!validColumn(col) || (row != 0 && !validRow(row)))
         return;
-    QString& cell = cellRef(col, row);
-    release(cell);
-    // A copy of a shared cell would share its storage unowned: keep only owned text here.
-    cell = isShared(text) ? QString(text.constData(), text.size()) : text;
-    if (observer_)
-        observer_->cellChanged(col, row);
+    if (row == 0)
+        headers_[col - 1] = text.toString();
+    else
+        setOwned(col, row, text);
+    changed(col, row);
+}
+
+// Rewrites the grid's own texts without the ones no cell uses, and lets go of unused storages.
+void CardGrid::compactTexts()
+{
+    QString fresh;
+    fresh.reserve(own_.size() - ownGarbage_);
+    std::vector<bool> used(storages_.size(), false);
+    for (Row& r : rows_)
+        for (Cell& c : r.cells) {
+            if (c.size == 0)
+                continue;
+            if (c.begin >= kOwnBase) {
+                const qsizetype at = fresh.size();
+                fresh.append(QStringView(own_).sliced(c.begin - kOwnBase, c.size));
+                c.begin = kOwnBase + quint32(at);
+            } else {
+                auto it = std::upper_bound(storages_.begin(), storages_.end(), c.begin,
+                                           [](quint32 b, const Storage& s) { return b < s.base; });
+                used[size_t(it - storages_.begin() - 1)] = true;
+            }
+        }
+    own_ = std::move(fresh);
+    ownGarbage_ = 0;
+    for (size_t i = storages_.size(); i-- > 0;)
+        if (!used[i])
+            storages_.erase(storages_.begin() + qsizetype(i));
+}
+
+quint32 CardGrid::attach(const std::shared_ptr<const QString>& storage)
+{
+    for (const Storage& s : storages_)
+        if (s.text == storage)
+            return s.base;
+    if (qsizetype(nextBase_) + storage->size() >= qsizetype(kOwnBase))
+        return kOwnBase;
+    storages_.push_back({nextBase_, storage});
+    nextBase_ += quint32(storage->size()) + 1;
+    return storages_.back().base;
+}
+
+CardGrid::SharedWriter::SharedWriter(CardGrid& grid, const std::shared_ptr<const QString>& storage)
+    : grid_(grid), begin_(storage ? storage->constData() : nullptr), base_(storage ? grid.attach(storage) : kOwnBase)
+{
+}
+
+void CardGrid::SharedWriter::set(qint32 col, qint32 row, QStringView text) const
+{
+    if (base_ == kOwnBase) {
+        grid_.setOwned(col, row, text);  // no room left in the text space
+        return;
+    }
+    Cell& cell = grid_.cellRef(col, row);
+    if (cell.begin >= kOwnBase)
+        grid_.ownGarbage_ += cell.size;
+    cell = text.isEmpty() ? Cell{} : Cell{base_ + quint32(text.data() - begin_), quint32(text.size())};
 }
 
 void CardGrid::setCellShared(qint32 col, qint32 row, QStringView text, const std::shared_ptr<const QString>& storage)
 {
     if (!validColumn(col) || !validRow(row) || !storage)
         return;
-    QString& cell = cellRef(col, row);
-    release(cell);
-    if (text.isEmpty()) {
-        cell = QString();
-    } else {
-        auto it = std::find_if(storages_.begin(), storages_.end(),
-                               [&](const Storage& s) { return s.text == storage; });
-        if (it == storages_.end())
-            it = storages_.insert(storages_.end(), Storage{storage, 0});
-        ++it->users;
-        cell = QString::fromRawData(text.data(), text.size());
+    SharedWriter(*this, storage).set(col, row, text);
+    changed(col, row);
+}
+
+quint8 CardGrid::colourIndex(Rgb color)
+{
+    for (size_t i = 0; i < palette_.size(); ++i)
+        if (palette_[i] == color)
+            return quint8(i);
+    if (palette_.size() == 256) {
+        // Keep only the colours in use; a grid showing 256 colours at once is not this program's.
+        std::vector<Rgb> used{kBlack};  // new rows are black
+        for (Row& r : rows_)
+            for (quint8& c : r.colours) {
+                const Rgb rgb = palette_[c];
+                auto it = std::find(used.begin(), used.end(), rgb);
+                if (it == used.end())
+                    it = used.insert(used.end(), rgb);
+                c = quint8(it - used.begin());
+            }
+        palette_ = std::move(used);
+        if (palette_.size() >= 256)
+            return 0;
+        return colourIndex(color);
     }
-    if (observer_)
-        observer_->cellChanged(col, row);
+    palette_.push_back(color);
+    return quint8(palette_.size() - 1);
 }
 
 Rgb CardGrid::foreColor(qint32 col, qint32 row) const
 {
     if (!validColumn(col) || !validRow(row))
         return kBlack;
-    return rows_[size_t(row - 1)].colors[col - 1];
+    return palette_[rows_[size_t(row - 1)].colours[size_t(col - 1)]];
 }
 
 void CardGrid::setForeColor(qint32 col, qint32 row, Rgb color)
 {
-    if (!validColumn(col) || !validRow(row))
+    if (!validColumn(col) || !validRow(row) || foreColor(col, row) == color)
         return;
-    Rgb& c = rows_[size_t(row - 1)].colors[col - 1];
-    if (c == color)
-        return;
-    c = color;
-    if (observer_)
-        observer_->cellChanged(col, row);
+    const quint8 index = colourIndex(color);
+    rows_[size_t(row - 1)].colours[size_t(col - 1)] = index;
+    changed(col, row);
 }
 
 bool CardGrid::rowHidden(qint32 row) const { return validRow(row) && rows_[size_t(row - 1)].hidden; }
@@ -251,14 +341,14 @@ void CardGrid::sort(const QList<SortKey>& keys)
     std::vector<std::array<SortValue, kMaxKeys>> values(rows_.size());
     for (size_t r = 0; r < rows_.size(); ++r)
         for (qsizetype k = 0; k < used.size(); ++k)
-            values[r][size_t(k)] = sortValue(rows_[r].cells[used[k].col - 1], isCountColumn(used[k].col));
+            values[r][size_t(k)] = sortValue(view(rows_[r].cells[size_t(used[k].col - 1)]), isCountColumn(used[k].col));
     std::vector<size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), size_t(0));
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
         for (qsizetype k = 0; k < used.size(); ++k) {
-            const qint32 col = used[k].col;
-            const int c = compareCells(rows_[a].cells[col - 1], values[a][size_t(k)], rows_[b].cells[col - 1],
-                                       values[b][size_t(k)], isCountColumn(col));
+            const size_t col = size_t(used[k].col - 1);
+            const int c = compareCells(view(rows_[a].cells[col]), values[a][size_t(k)], view(rows_[b].cells[col]),
+                                       values[b][size_t(k)], isCountColumn(used[k].col));
             if (c != 0)
                 return used[k].descending ? c > 0 : c < 0;
         }

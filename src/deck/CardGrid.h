@@ -51,7 +51,7 @@ public:
     QString cellText(qint32 col, qint32 row) const;
     // The same text without a copy, valid until the grid next changes.
     QStringView cellView(qint32 col, qint32 row) const;
-    void setCellText(qint32 col, qint32 row, const QString& text);
+    void setCellText(qint32 col, qint32 row, QStringView text);
 
     // Fast fill: text must lie inside storage, which the grid keeps alive while any cell uses it.
     void setCellShared(qint32 col, qint32 row, QStringView text, const std::shared_ptr<const QString>& storage);
@@ -86,25 +86,59 @@ public:
     static bool validColumn(qint32 col) { return col >= 1 && col <= kColumnCount; }
     bool validRow(qint32 row) const { return row >= 1 && row <= rowCount(); }
 
-private:
-    struct Row {
-        std::array<QString, kColumnCount> cells;
-        std::array<Rgb, kColumnCount> colors;
-        bool hidden = false;
-        Row();
-    };
-    struct Storage {
-        std::shared_ptr<const QString> text;
-        qsizetype users = 0;
+    // Fills cells from one storage with views into it, without telling the observer. Several threads
+    // may write at once as long as each writes rows of its own that hold no text of the grid's own,
+    // and nothing else changes the grid meanwhile.
+    class SharedWriter {
+    public:
+        SharedWriter(CardGrid& grid, const std::shared_ptr<const QString>& storage);
+        void set(qint32 col, qint32 row, QStringView text) const;  // text must lie inside the storage
+
+    private:
+        CardGrid& grid_;
+        const QChar* begin_;
+        quint32 base_;
     };
 
-    void release(const QString& cell);
-    QString& cellRef(qint32 col, qint32 row);
+private:
+    // A cell is a span of the grid's text space: shared storages sit below kOwnBase one after the
+    // other, the grid's own texts above it. Eight bytes a cell keep 100,000 rows small.
+    struct Cell {
+        quint32 begin = 0;
+        quint32 size = 0;
+    };
+    struct Row {
+        std::array<Cell, kColumnCount> cells{};
+        std::array<quint8, kColumnCount> colours{};  // into palette_; 0 is black
+        bool hidden = false;
+    };
+    struct Storage {
+        quint32 base;
+        std::shared_ptr<const QString> text;
+    };
+    static constexpr quint32 kOwnBase = 0x80000000u;
+
+    QStringView view(Cell cell) const;
+    Cell& cellRef(qint32 col, qint32 row) { return rows_[size_t(row - 1)].cells[size_t(col - 1)]; }
+    // The base of storage in the text space, attached on first use; kOwnBase when there is no room.
+    quint32 attach(const std::shared_ptr<const QString>& storage);
+    void setOwned(qint32 col, qint32 row, QStringView text);
+    void compactTexts();
+    quint8 colourIndex(Rgb color);
+    void changed(qint32 col, qint32 row)
+    {
+        if (observer_)
+            observer_->cellChanged(col, row);
+    }
 
     std::vector<Row> rows_;
     std::array<QString, kColumnCount> headers_;
     std::array<bool, kColumnCount> columnHidden_{};
-    std::vector<Storage> storages_;
+    std::vector<Storage> storages_;  // by base
+    quint32 nextBase_ = 1;
+    QString own_;
+    qsizetype ownGarbage_ = 0;  // characters of own_ no cell uses any more
+    std::vector<Rgb> palette_;
     Block selection_;
     quint64 rowOrderVersion_ = 0;
     qint32 activeCol_ = 1;
