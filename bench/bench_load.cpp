@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -132,18 +133,28 @@ void BM_OpenDeck_Core(benchmark::State& state)
         state.SkipWithError("the benchmark deck did not load as 50 cards");
 }
 
+// The main window after its start-up on the current catalogue, shown; none when the load failed.
+std::unique_ptr<frmTessarin> startedWindow(benchmark::State& state)
+{
+    auto window = std::make_unique<frmTessarin>();
+    if (!window->Form_Load()) {
+        state.SkipWithError("the catalogue did not load");
+        return nullptr;
+    }
+    window->show();
+    return window;
+}
+
 // The search dialog on the 100,000-card catalogue. Range 0: opening it (plngInitialize, as at
 // start-up, and show); 1: the same with every maximum at 2,147,483,647, the largest a catalogue
 // value can give; 2: taking the item lists a full load collected (tens of thousands of items).
 void BM_SearchDialog(benchmark::State& state)
 {
     Home& h = home(100000);
-    frmTessarin window;
-    if (!window.Form_Load()) {
-        state.SkipWithError("the catalogue did not load");
+    const std::unique_ptr<frmTessarin> started = startedWindow(state);
+    if (!started)
         return;
-    }
-    window.show();
+    frmTessarin& window = *started;
     frmSerch& dialog = *window.serch();
     const SearchSetup& setup = window.state().serch;
     if (state.range(0) == 2) {
@@ -168,12 +179,10 @@ void BM_SearchDialog(benchmark::State& state)
 void BM_HeaderClick_Window(benchmark::State& state)
 {
     Home& h = home(100000);
-    frmTessarin window;
-    if (!window.Form_Load()) {
-        state.SkipWithError("the catalogue did not load");
+    const std::unique_ptr<frmTessarin> started = startedWindow(state);
+    if (!started)
         return;
-    }
-    window.show();
+    frmTessarin& window = *started;
     if (state.range(0) == 1) {
         SearchConditions spells;
         spells.chkType = false;
