@@ -71,6 +71,7 @@ protected:
 
 TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
 {
+    EXPECT_EQ(shown(u"lblCardName"), u"灯守リノ"_s);  // the first card, from the start
     moveTo(2, 3);
     EXPECT_EQ(shown(u"lblCardName"), u"鐘"_s);
     moveTo(2, 1);
