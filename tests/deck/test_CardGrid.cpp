@@ -51,17 +51,13 @@ TEST(CardGrid, HeadersWidthsAndHiddenColumnsAtStart)
         EXPECT_DOUBLE_EQ(grid.columnWidth(col), width) << col;
         EXPECT_EQ(grid.columnHidden(col), hidden) << col;
     }
-    EXPECT_EQ(grid.rowCount(), 0);
-    EXPECT_EQ(grid.cellText(0, 0), QString());
-    EXPECT_EQ(grid.cellText(kColumnCount + 1, 0), QString());
 }
 
 TEST(CardGrid, CellsOutOfRangeAndRowCountChanges)
 {
     CardGrid grid;
     fill(grid, {u"1"_s, u"2"_s, u"3"_s, u"4"_s});
-    EXPECT_EQ(grid.cellText(colName, 2), QString());
-    for (const auto& [col, row] : {std::pair{0, 1}, {20, 1}, {colName, 5}, {colName, -1}, {-5, 0}}) {
+    for (const auto& [col, row] : {std::pair{0, 1}, {20, 1}, {colName, 5}, {colName, -1}, {-5, 0}, {20, 0}}) {
         grid.setCellText(col, row, u"x"_s);
         grid.setForeColor(col, row, rgb(1, 2, 3));
         EXPECT_TRUE(grid.cellView(col, row).isEmpty()) << col << ',' << row;
@@ -155,7 +151,6 @@ TEST(CardGrid, SharedCellsOutliveTheCallersPointerSortsAndOverwrites)
     grid.setRowCount(1);
     grid.setRowCount(3);
     EXPECT_EQ(grid.cellText(colName, 1), u"猫又"_s);
-    EXPECT_EQ(grid.cellText(colName, 2), QString());
     // The last shared cell goes, and with it the storage; the copy must not have pointed into it.
     grid.setCellText(colName, 1, u"Own"_s);
     EXPECT_EQ(grid.cellText(colUser, 1), u"Frost"_s);

@@ -62,7 +62,6 @@ TEST_F(SearchRun, CatalogueConditionsReadTheCardsSection)
         {[](SC& s) { s.chkAbility = false, s.txtAbility1 = u"炎"_s; }, {u"002"_s, u"003"_s}},
         {[](SC& s) { s.chkSkill = false, s.lstSkill = {u"（無し）"_s, u"先制"_s}; }, {u"003"_s}},
         {[](SC& s) { s.chkIllustration = false, s.txtIllustration1 = u"絵"_s; }, {u"1"_s, u"002"_s, u"P01"_s}},
-        {[](SC& s) { s.chkType = false, s.chkTypeSpell = true, s.chkText = false; }, numbers(grid, false)},
         {[](SC&) {}, {}},  // and every row hidden before is shown again
     };
     for (const auto& c : cases) {
