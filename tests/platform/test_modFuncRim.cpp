@@ -75,14 +75,10 @@ TEST(modFuncRim, fsubAddLong)
     }
 }
 
-TEST(modFuncRim, TopUnderValueAndListIndex)
+// plngTopValue and plngUnderValue are covered by the main window's placement tests.
+TEST(modFuncRim, fsubListIndex)
 {
     RecordingUi ui;
-    for (const auto& [value, limit, top, under] : {std::tuple{12000, 9000, 9000, 12000}, {100, 9000, 100, 9000},
-                                                   {-5, -5, -5, -5}, {kMin, -1, kMin, -1}}) {
-        EXPECT_EQ(plngTopValue(ui, value, limit), top) << value << ' ' << limit;
-        EXPECT_EQ(plngUnderValue(ui, value, limit), under) << value << ' ' << limit;
-    }
     const QStringList demons{u"鬼"_s, u"神"_s, u"鬼"_s};
     const std::tuple<QStringList, QString, qint32> cases[] = {
         {demons, u"鬼"_s, 0},         {demons, u"神"_s, 1},  {demons, u"死神"_s, -1},
