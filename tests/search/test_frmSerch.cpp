@@ -79,8 +79,7 @@ TEST_F(SearchAndSort, StartUpLoadsTheDialogHiddenAndSelectsTheFirstFourCellsOfRo
     EXPECT_EQ(std::tuple(dialog().isVisible(), items(u"cmbCostU"_s), c<QListWidget>(u"lstClass"_s)->item(0)->text(),
                          selected(), w.grid()->selectionModel()->selectedIndexes().size()),
               std::tuple(false, u"*- 0 1 2 3"_s, u"人間"_s, QList<qint32>{colNo, 1, colDeck, 1}, 4));
-    auto* type = w.findChild<QLabel*>(u"lblCardType"_s);
-    EXPECT_TRUE(type->text().contains(u"Spell"_s)) << type->text().toStdString();
+    auto* type = w.findChild<QLabel*>(u"lblCardType"_s);  // the first card's from the start
     Q_EMIT w.grid()->Click(colSide, 3);
     EXPECT_TRUE(type->text().contains(u"Command"_s));
     Q_EMIT w.grid()->Click(colUser, 2);  // an attribute cell previews and selects nothing
