@@ -69,10 +69,10 @@ protected:
 
 TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
 {
-    EXPECT_EQ(shown(u"lblCardName"), u"灯守リノ"_s);  // the first card, from the start
-    EXPECT_FALSE(in(&w, u"imgCard")->pixmap().isNull());
-    EXPECT_EQ(in(&w, u"lblCardName")->geometry(), px(720, 4600, 3255, 255));
-    EXPECT_EQ(in<QWidget>(&w, u"txtAbility")->geometry(), px(120, 5160, 5415, 1680));
+    // The first card, from the start.
+    EXPECT_EQ(std::tuple(shown(u"lblCardName"), in(&w, u"imgCard")->pixmap().isNull(),
+                         in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
+              std::tuple(u"灯守リノ"_s, false, px(720, 4600, 3255, 255), px(120, 5160, 5415, 1680)));
 
     moveTo(2, 3);
     EXPECT_EQ(shown(u"lblCardName"), u"鐘"_s);
