@@ -67,9 +67,8 @@ protected:
     }
 };
 
-TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
+TEST_F(CardWindowsTest, PreviewShowsTheFirstCardAndFollowsTheCurrentCellOnCardRows)
 {
-    // The first card, from the start.
     EXPECT_EQ(std::tuple(shown(u"lblCardName"), in(&w, u"imgCard")->pixmap().isNull(),
                          in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
               std::tuple(u"灯守リノ"_s, false, px(720, 4600, 3255, 255), px(120, 5160, 5415, 1680)));
