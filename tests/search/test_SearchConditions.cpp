@@ -15,7 +15,7 @@ namespace {
 using SC = SearchConditions;
 std::string str(QStringView s) { return s.toString().toStdString(); }
 
-TEST(SearchFilter, SetItemsAndType)
+TEST(SearchFilter, SetItemsTypeRangesTextsAndLists)
 {
     // set items checked, card number, hidden
     const std::tuple<std::vector<int>, const char16_t*, bool> cases[] = {
@@ -34,12 +34,9 @@ TEST(SearchFilter, SetItemsAndType)
     s.chkTypeSpell = true;
     EXPECT_EQ(QList({s.fblnHideByType(u"Spell"), s.fblnHideByType(u"spell"), s.fblnHideByType(u"Command")}),
               QList({false, true, true}));
-}
 
-TEST(SearchFilter, RangesWithinAndOutside)
-{
     // lower, upper, selector, value, hidden
-    const std::tuple<QString, QString, qint32, const char16_t*, bool> cases[] = {
+    const std::tuple<QString, QString, qint32, const char16_t*, bool> ranges[] = {
         {u"2"_s, u"-"_s, SC::kWithin, u"3", false},  {u"2"_s, u"-"_s, SC::kWithin, u"1", true},
         {u"2"_s, u"-"_s, SC::kOutside, u"1", false}, {u"2"_s, u"-"_s, SC::kOutside, u"3", true},
         {u"1"_s, u"1"_s, SC::kWithin, u"1", false},  {u"1"_s, u"1"_s, SC::kOutside, u"2", false},
@@ -47,7 +44,7 @@ TEST(SearchFilter, RangesWithinAndOutside)
         {u"2"_s, u"-"_s, SC::kWithin, u"", true},    {u"2"_s, u"-"_s, SC::kOutside, u"", true},
         {u"0"_s, u"-"_s, SC::kOutside, u"-", true},  {u"0"_s, u"-"_s, SC::kWithin, u"99999999999", false},
     };
-    for (const auto& [lower, upper, sel, value, hidden] : cases)
+    for (const auto& [lower, upper, sel, value, hidden] : ranges)
         EXPECT_EQ(SC::fblnHideByRange(lower, upper, sel, value), hidden) << str(lower) << sel << str(value);
 
     // Every number falls into exactly one of within and outside, a lower bound above the upper included.
@@ -55,10 +52,7 @@ TEST(SearchFilter, RangesWithinAndOutside)
         for (const QString& v : {u"0"_s, u"1"_s, u"2"_s, u"3X"_s, u"5"_s, u"7"_s, u"-1"_s, u"2.5"_s})
             EXPECT_NE(SC::fblnHideByRange(lo, hi, SC::kWithin, v), SC::fblnHideByRange(lo, hi, SC::kOutside, v))
                 << str(lo) << ".." << str(hi) << " " << str(v);
-}
 
-TEST(SearchFilter, TextsAndLists)
-{
     // first text (the second is "青"), connector, selector, value, hidden
     const std::tuple<const char16_t*, qint32, qint32, const char16_t*, bool> texts[] = {
         {u"", SC::kAlone, SC::kContains, u"霊夢", false}, {u"", SC::kAlone, SC::kContains, u"", true},
