@@ -82,12 +82,12 @@ qint32 ProfileIndex::findSection(QStringView name) const
     }
 }
 
-ProfileIndex::ParsedSection& ProfileIndex::parsed(qint32 section) const
+ProfileIndex::ParsedSection& ProfileIndex::parsed(Cursor& cursor, qint32 section) const
 {
-    ParsedSection* oldest = &cache_[0];
-    for (ParsedSection& entry : cache_) {
+    ParsedSection* oldest = &cursor.cache_[0];
+    for (ParsedSection& entry : cursor.cache_) {
         if (entry.section == section) {
-            entry.lastUse = ++clock_;
+            entry.lastUse = ++cursor.clock_;
             return entry;
         }
         if (entry.lastUse < oldest->lastUse)
@@ -96,11 +96,16 @@ ProfileIndex::ParsedSection& ProfileIndex::parsed(qint32 section) const
     oldest->section = section;
     oldest->next = sections_[section].bodyBegin;
     oldest->keys.clear();  // keeps the capacity for the next section
-    oldest->lastUse = ++clock_;
+    oldest->lastUse = ++cursor.clock_;
     return *oldest;
 }
 
 std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView key) const
+{
+    return find(cursor_, section, key);
+}
+
+std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
 {
     const QStringView sectionName = trimmed(section);
     const QStringView keyName = trimmed(key);
@@ -108,17 +113,17 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
         return std::nullopt;
     // Readers ask for several keys of one section in a row, and usually go through the sections
     // in file order: try the same and the next section before the hash.
-    qint32 s = lastSection_;
+    qint32 s = cursor.lastSection_;
     if (s < 0 || !sameName(sections_[s].name, sectionName)) {
-        const qint32 next = lastSection_ + 1;
+        const qint32 next = cursor.lastSection_ + 1;
         if (next < qint32(sections_.size()) && sections_[next].first && sameName(sections_[next].name, sectionName))
             s = next;
         else if ((s = findSection(sectionName)) < 0)
             return std::nullopt;
-        lastSection_ = s;
+        cursor.lastSection_ = s;
     }
 
-    ParsedSection& entry = parsed(s);
+    ParsedSection& entry = parsed(cursor, s);
     for (const Key& k : entry.keys)
         if (sameName(k.name, keyName))
             return k.value;
