@@ -5,9 +5,34 @@
 
 #include <QFile>
 
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 using namespace ProfileSyntax;
 
 namespace {
+
+// The first CR or LF in p[from, end), or end.
+qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; i + 8 <= end; i += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(chunk, cr), _mm_cmpeq_epi16(chunk, lf)));
+        if (hits)
+            return i + std::countr_zero(unsigned(hits)) / 2;
+    }
+#endif
+    while (i < end && !isLineEnd(p[i]))
+        ++i;
+    return i;
+}
 
 std::shared_ptr<const QString> readDecoded(const QString& path)
 {
@@ -139,8 +164,11 @@ std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView sectio
         const qsizetype lineStart = i;
         qsizetype eq = -1;
         for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
-            if (p[i] == u'=' && eq < 0)
+            if (p[i] == u'=') {
                 eq = i;
+                i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
+                break;
+            }
         const qsizetype lineEnd = i;
         if (i < bodyEnd)
             i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
