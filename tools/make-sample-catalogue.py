@@ -774,11 +774,9 @@ def draw_picture(no, d, path, tmpdir):
     if no.startswith("P"):
         trim = "#ffd700"
 
+    # Frame art only: the windows draw number, type, name and texts over the picture.
     art = os.path.join(tmpdir, "art.png")
-    name_png = os.path.join(tmpdir, "name.png")
-    subprocess.run(["convert", "-size", "208x212", "gradient:%s-%s" % (top, bottom), art], check=True)
-    subprocess.run(["convert", "-background", "#f4efe2", "-fill", "#1a1a1a", "-font", "IPAGothic",
-                    "-size", "200x40", "-gravity", "center", "caption:" + d["Name"], name_png], check=True)
+    subprocess.run(["convert", "-size", "208x272", "gradient:%s-%s" % (top, bottom), art], check=True)
     cmd = ["convert", "-size", "%dx%d" % (W, H), "xc:" + frame,
            "-fill", "none", "-stroke", trim, "-strokewidth", "3",
            "-draw", "roundrectangle 4,4 235,331 10,10",
@@ -787,13 +785,7 @@ def draw_picture(no, d, path, tmpdir):
     for prim in motif(d, no):
         cmd += ["-draw", prim]
     cmd += ["-fill", "none", "-stroke", trim, "-strokewidth", "2",
-            "-draw", "rectangle 15,39 224,252",
-            "-fill", "#f4efe2", "-stroke", trim, "-draw", "rectangle 15,264 224,312",
-            name_png, "-geometry", "+20+268", "-composite",
-            "-stroke", "none", "-fill", "#ffffff", "-font", "IPAGothic", "-pointsize", "15",
-            "-gravity", "northwest", "-annotate", "+14+12", "No." + no,
-            "-gravity", "northeast", "-annotate", "+14+12", t,
-            "-gravity", "southeast", "-pointsize", "10", "-annotate", "+14+8", "Tessarin sample",
+            "-draw", "rectangle 15,39 224,312",
             "-colors", "96", "+dither", "-strip",
             "-define", "png:exclude-chunks=date,time",
             "PNG8:" + path]

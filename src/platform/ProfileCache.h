@@ -10,7 +10,8 @@ class ProfileIndex;
 // is answered only while the file on disk is the one that was read: same device and inode, size,
 // modification and change times. A file modified shortly before it was read may change again
 // within the file system's timestamp resolution without any of these moving, so such an entry is
-// read afresh until the file has stood still long enough.
+// read afresh until the file has stood still long enough. For the user-interface thread only: the
+// kept indexes answer look-ups through caches of their own.
 namespace ProfileCache {
 
 // The parsed file at path; a missing file gives an empty index and is not kept.

@@ -136,19 +136,19 @@ void frmSerch::createControls()
 
 void frmSerch::createRanges(qint32 top)
 {
-    struct Spec {
+    struct Row {
         const char16_t *name, *caption;
         int lowerLabel, upperLabel;
         qint32 SearchMaxima::*maximum;
     };
-    static constexpr Spec kRanges[] = {
+    static constexpr Row kRanges[] = {
         {u"Number", u"投入枚数", 0, 7, &SearchMaxima::pNumberMax},   {u"Side", u"サイド枚数", 15, 14, &SearchMaxima::pNumberMax},
         {u"Glaze", u"グレイズ", 1, 8, &SearchMaxima::pGlazeMax},     {u"Node", u"ノード", 2, 9, &SearchMaxima::pNodeMax},
         {u"Cost", u"コスト", 3, 10, &SearchMaxima::pCostMax},        {u"Upkeep", u"維持コスト", 4, 11, &SearchMaxima::pUpkeepMax},
         {u"Attack", u"攻撃力", 5, 12, &SearchMaxima::pAttackMax},    {u"Toughness", u"耐久力", 6, 13, &SearchMaxima::pToughnessMax},
     };
     Placer p(this);
-    for (const Spec& s : kRanges) {
+    for (const Row& s : kRanges) {
         const QString name = QString::fromUtf16(s.name);
         Range r{};
         r.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
@@ -169,13 +169,13 @@ void frmSerch::createRanges(qint32 top)
 
 void frmSerch::createTexts(qint32 top)
 {
-    struct Spec {
+    struct Row {
         const char16_t *name, *caption;
     };
-    static constexpr Spec kTexts[] = {
+    static constexpr Row kTexts[] = {
         {u"Name", u"カード名"}, {u"Ability", u"カードテキスト"}, {u"Text", u"フレーバー"}, {u"Illustration", u"絵師"}};
     Placer p(this);
-    for (const Spec& s : kTexts) {
+    for (const Row& s : kTexts) {
         const QString name = QString::fromUtf16(s.name);
         Text t{};
         t.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
@@ -194,13 +194,13 @@ void frmSerch::createTexts(qint32 top)
 
 void frmSerch::createLists(qint32 top, qint32 bottom)
 {
-    struct Spec {
+    struct Row {
         const char16_t *name, *caption;
     };
-    static constexpr Spec kLists[] = {{u"Spell", u"スペル所持者"}, {u"Class", u"種族"}, {u"Skill", u"戦術など"}};
+    static constexpr Row kLists[] = {{u"Spell", u"スペル所持者"}, {u"Class", u"種族"}, {u"Skill", u"戦術など"}};
     Placer p(this);
     qint32 left = kListLeft;
-    for (const Spec& s : kLists) {
+    for (const Row& s : kLists) {
         const QString name = QString::fromUtf16(s.name);
         p.label(u"lbl"_s + name, QString::fromUtf16(s.caption), left, top, kListLabelWidth);
         List l{};

@@ -50,8 +50,12 @@ TEST_F(LoaderTest, FillsRegularRowsWithGapsAndPromotionalRowsUpToTheFirstBlankNa
     write(u"3"_s, {card(u"001"_s, u"灯守りの少女"_s, {u"Type=Character"_s, u"Node=2"_s}),
                    card(u"003"_s, u"潮騒の精"_s, {u"Type=Spell"_s}),
                    card(u"P01"_s, u"記念の灯"_s), card(u"P02"_s, u"記念の鐘"_s),
-                   card(u"P03"_s, u"   "_s), card(u"P04"_s, u"届かない札"_s)});
+                   card(u"P03"_s, u"   "_s), card(u"P04"_s, u"届かない札"_s)},
+          u"1"_s, u"40"_s, u"4"_s);
     ASSERT_EQ(load(), 0);
+    EXPECT_EQ(std::tuple(state.limits.glngDeckLimit, state.limits.glngCopyLimit, state.limits.glngSideLimit),
+              std::tuple(40, 4, 10));
+    EXPECT_EQ(state.serch.pNumberMax, 4);
     EXPECT_EQ(column(colNo), (QStringList{u"001"_s, u"002"_s, u"003"_s, u"P01"_s, u"P02"_s}));
     EXPECT_EQ(column(colName), (QStringList{u"灯守りの少女"_s, u""_s, u"潮騒の精"_s, u"記念の灯"_s, u"記念の鐘"_s}));
     EXPECT_EQ(cell(colType, 2), u""_s);
@@ -74,16 +78,6 @@ TEST_F(LoaderTest, TotalZeroGivesPromotionalRowsOnlyAndLargeNumbersKeepAllDigits
     EXPECT_EQ(column(colNo), QStringList{u"P01"_s});
     EXPECT_EQ(CatalogueText::regularCardNumber(1000), u"1000"_s);
     EXPECT_EQ(CatalogueText::promoCardNumber(100), u"P100"_s);
-}
-
-TEST_F(LoaderTest, LimitsComeFromTheCatalogue)
-{
-    write(u"1"_s, {card(u"001"_s, u"a"_s)}, u"1"_s, u"40"_s, u"4"_s);
-    ASSERT_EQ(load(false), 0);
-    EXPECT_EQ(state.limits.glngDeckLimit, 40);
-    EXPECT_EQ(state.limits.glngCopyLimit, 4);
-    EXPECT_EQ(state.limits.glngSideLimit, 10);
-    EXPECT_EQ(state.serch.pNumberMax, 4);
 }
 
 TEST_F(LoaderTest, ShowSelectDecidesProgressSearchAndTheStoredValue)

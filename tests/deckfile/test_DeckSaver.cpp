@@ -11,16 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using Fixtures::cp932Lines;
 
 namespace {
-
-QByteArray crlf(const QStringList& lines)
-{
-    QByteArray out;
-    for (const QString& l : lines)
-        out += Cp932::encode(l) + "\r\n";
-    return out;
-}
 
 QString save(DeckFixture& f, const QString& name)
 {
@@ -39,8 +32,8 @@ TEST(DeckSaverTest, WritesBothSectionsInCp932WithCrLfAndConfirms)
     f.press(colSideUp, 3, 2);
     f.press(colDeckUp, 12);     // promotional card 2
     const QString path = save(f, u"deck.txt"_s);
-    EXPECT_EQ(Fixtures::readBytes(path), crlf({u"1,002,札2"_s, u"2,007,ソ表の札"_s, u"1,P02,記念札2"_s, u"--"_s,
-                                                u"2,003,札3"_s, u"-1,007,ソ表の札"_s}));
+    EXPECT_EQ(Fixtures::readBytes(path), cp932Lines({u"1,002,札2"_s, u"2,007,ソ表の札"_s, u"1,P02,記念札2"_s, u"--"_s,
+                                                      u"2,003,札3"_s, u"-1,007,ソ表の札"_s}));
     EXPECT_TRUE(Fixtures::readBytes(path).contains("\x83\x5c\x95\x5c"));
     EXPECT_EQ(f.ui.messages, (Messages{{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}));
     EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
@@ -58,15 +51,15 @@ TEST(DeckSaverTest, FollowsTheGridOrderAndKeepsHiddenRows)
     f.state.fpsCardList.setRowHidden(1, true);
     f.state.fpsCardList.sort({{colName, false}});
     const QString path = save(f, u"sorted.txt"_s);
-    EXPECT_EQ(Fixtures::readBytes(path), crlf({u"1,010,札10"_s, u"1,012,札12"_s, u"1,002,札2"_s, u"--"_s,
-                                                u"1,001,札1"_s, u"1,011,札11"_s}));
+    EXPECT_EQ(Fixtures::readBytes(path), cp932Lines({u"1,010,札10"_s, u"1,012,札12"_s, u"1,002,札2"_s, u"--"_s,
+                                                      u"1,001,札1"_s, u"1,011,札11"_s}));
 }
 
 TEST(DeckSaverTest, SideOnlyDeckStartsWithTheSeparatorAndAnEmptyDeckIsAnEmptyFile)
 {
     DeckFixture f(10);
     f.press(colSideUp, 4);
-    EXPECT_EQ(Fixtures::readBytes(save(f, u"side.txt"_s)), crlf({u"--"_s, u"1,004,札4"_s}));
+    EXPECT_EQ(Fixtures::readBytes(save(f, u"side.txt"_s)), cp932Lines({u"--"_s, u"1,004,札4"_s}));
 
     DeckFixture empty(10);
     const QString path = empty.home.file(u"old.txt"_s);

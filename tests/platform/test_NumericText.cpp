@@ -63,8 +63,6 @@ TEST(NumericText, RoundingAndInt32Conversions)
         EXPECT_EQ(errorNumber([&] { got = NumericText::textToInt32(text); }), error) << text.toStdString();
         EXPECT_EQ(got, result) << text.toStdString();
     }
-    EXPECT_EQ(NumericText::leadingInt32(u"2.5,001"_s), 2);
-    EXPECT_EQ(NumericText::leadingInt32(u"x"_s), 0);
 }
 
 }  // namespace

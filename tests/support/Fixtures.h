@@ -29,14 +29,16 @@ inline QByteArray readBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Writes text as CP932 bytes, lines joined with CR LF (and a final CR LF).
-inline void writeCp932Lines(const QString& path, const QStringList& lines)
+// Text as CP932 bytes, each line ended with CR LF.
+inline QByteArray cp932Lines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += Cp932::encode(line) + "\r\n";
-    writeBytes(path, bytes);
+    return bytes;
 }
+
+inline void writeCp932Lines(const QString& path, const QStringList& lines) { writeBytes(path, cp932Lines(lines)); }
 
 // Lines of a catalogue: the "Card" section (a null setting is left out), then one section per card
 // given as "key=value" lines.
