@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -21,13 +19,11 @@ inline void require(bool ok, const char* what)
     }
 }
 
-// One folder per run for the files a harness writes and reads back; in memory where there is
-// such a folder, since the writer syncs every file it replaces.
+// One folder per run for the files a harness writes and reads back (below TMPDIR: scripts/fuzz
+// points it at memory, since the writer syncs every file it replaces, and removes it afterwards).
 inline QString scratch(const QString& name)
 {
-    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isDir()
-                                 ? QStringLiteral("/dev/shm/tessarin-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/tessarin-fuzz-XXXXXX"));
+    static QTemporaryDir dir;
     require(dir.isValid(), "scratch folder");
     return dir.filePath(name);
 }

@@ -36,11 +36,13 @@ protected:
     Fixtures::TempHome home;
     std::unique_ptr<frmTessarin> w;
 
-    void start(int cardCount = 12, const QString& showSelect = u"1"_s)
+    void start(int cardCount = 12, const QString& showSelect = u"1"_s, QScreen* screen = nullptr)
     {
         home.writeCatalogue(Fixtures::catalogueLines(QString::number(cardCount), showSelect, u"50"_s, u"3"_s,
                                                      cards(cardCount)));
         w = std::make_unique<frmTessarin>();
+        if (screen)
+            w->setScreen(screen);
         ASSERT_TRUE(w->Form_Load());
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -97,6 +99,9 @@ TEST_F(MainWindowTest, ShowsTheTitleTheGridAndTheControlsAtStart)
 
 TEST_F(MainWindowTest, TheCloseBoxDoesNothingButTheCloseButtonAsks)
 {
+    QWidget plain;  // unprotected, the window system's request closes: the path the filter stops is the real one
+    plain.show();
+    EXPECT_TRUE(windowSystemClose(plain) && plain.windowHandle() && !plain.isVisible());
     start();
     EXPECT_FALSE(windowSystemClose(*w));
     EXPECT_TRUE(w->isVisible());
@@ -198,6 +203,20 @@ TEST_F(MainWindowTest, TheFrameChangesNeitherTheGridNorTheWidthAViewOptionLeaves
     child<QCheckBox>(u"chkSide")->setChecked(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->size() == client; }, 2000)) << w->width() << 'x' << w->height();
     EXPECT_EQ(w->grid()->geometry(), grid);
+}
+
+// A 1024-pixel second screen right of the first (screens/wide.json): the full view cannot widen the window
+// beyond it, and the window stays on its own screen.
+TEST_F(MainWindowTest, FullViewOnANarrowSecondScreenTakesItsWidthFromItsLeftEdge)
+{
+    QScreen* narrow = QGuiApplication::screenAt(QPoint(1920, 0));
+    ASSERT_NE(narrow, nullptr);
+    start(12, u"1"_s, narrow);
+    ASSERT_EQ(w->screen(), narrow);
+    ASSERT_LT(1024, px(w->baseWidth() + 6000));
+    child<QCheckBox>(u"chkFull")->setChecked(true);
+    EXPECT_EQ(std::pair(w->frameGeometry().left(), outerWidth()), std::pair(1920, 1024));
+    EXPECT_FALSE(w->grid()->isColumnHidden(colNode - 1));
 }
 
 TEST_F(MainWindowTest, TheGridFollowsTheWindowButNeverNarrowsBelowItsStart)

@@ -63,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(CardReadTest, ValuesAsReadAndTheSectionOfTheNumber)
+TEST_F(CardReadTest, ValuesAsReadTheSectionOfTheNumberAndThePicture)
 {
     catalogue(u"img/001.png"_s, u"Toughness=2"_s);
     // Missing keys stay empty: the attack is not the cleared "-", the type is " Card".
@@ -74,10 +74,7 @@ TEST_F(CardReadTest, ValuesAsReadAndTheSectionOfTheNumber)
     EXPECT_EQ(previewTexts(readCard(u"P01"_s)),
               (PreviewTexts{.lblCardType = u" Card"_s, .lblCardName = u"灯"_s, .lblIllustration = u"illustration:"_s}));
     EXPECT_EQ(readCard(u"1000"_s).section, u"1000"_s);
-}
 
-TEST_F(CardReadTest, PictureFromTheImageMapOrTheCatalogue)
-{
     // catalogue File, player.ini (null: none), picture shown (relative to the program folder)
     const std::tuple<const char*, QString, QString, QString> cases[] = {
         {"catalogue", u"img/001.png"_s, {}, u"card/img/001.png"_s},

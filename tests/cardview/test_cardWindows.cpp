@@ -21,7 +21,7 @@ namespace {
 class CardWindowsTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
-    std::unique_ptr<frmTessarin> w;
+    frmTessarin w;
 
     void SetUp() override
     {
@@ -38,19 +38,20 @@ protected:
              {u"003"_s, {u"Type=Command"_s, u"Name=鐘"_s}},
              {u"004"_s, {u"Name=四"_s}},
              {u"005"_s, {u"Name=五"_s}}}));
-        w = std::make_unique<frmTessarin>();
-        ASSERT_TRUE(w->Form_Load());
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        ASSERT_TRUE(w.Form_Load());
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
-    void TearDown() override { qDeleteAll(cardWindows()); }
+    void TearDown() override { cardWindows(true); }
 
-    static QList<frmCard2*> cardWindows()
+    // The titles of the open card windows, sorted; or closes them all.
+    static QStringList cardWindows(bool close = false)
     {
-        QList<frmCard2*> out;
+        QStringList out;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (auto* card = qobject_cast<frmCard2*>(top); card && card->isVisible())
-                out.append(card);
+                close ? delete card : void(out << card->windowTitle());
+        out.sort();
         return out;
     }
     template <typename T = QLabel>
@@ -58,32 +59,31 @@ protected:
     {
         return window->findChild<T*>(QString::fromUtf16(name));  // a missing control crashes the test
     }
-    QString shown(const char16_t* name) const { return in(w.get(), name)->text(); }
-    void moveTo(int col, int row) { w->grid()->setCurrentIndex(w->grid()->model()->index(row - 1, col - 1)); }
+    QString shown(const char16_t* name) const { return in(&w, name)->text(); }
+    void moveTo(int col, int row) { w.grid()->setCurrentIndex(w.grid()->model()->index(row - 1, col - 1)); }
     QRect px(qint32 l, qint32 t, qint32 wd, qint32 h) const
     {
-        const Twips& tw = w->twips();
-        return {tw.toPx(l), tw.toPx(t), tw.toPx(wd), tw.toPx(h)};
+        return {w.twips().toPx(l), w.twips().toPx(t), w.twips().toPx(wd), w.twips().toPx(h)};
     }
 };
 
 TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
 {
     EXPECT_EQ(shown(u"lblCardName"), u"灯守リノ"_s);  // the first card, from the start
-    EXPECT_FALSE(in(w.get(), u"imgCard")->pixmap().isNull());
-    EXPECT_EQ(in(w.get(), u"lblCardName")->geometry(), px(720, 4600, 3255, 255));
-    EXPECT_EQ(in<QWidget>(w.get(), u"txtAbility")->geometry(), px(120, 5160, 5415, 1680));
+    EXPECT_FALSE(in(&w, u"imgCard")->pixmap().isNull());
+    EXPECT_EQ(in(&w, u"lblCardName")->geometry(), px(720, 4600, 3255, 255));
+    EXPECT_EQ(in<QWidget>(&w, u"txtAbility")->geometry(), px(120, 5160, 5415, 1680));
 
     moveTo(2, 3);
     EXPECT_EQ(shown(u"lblCardName"), u"鐘"_s);
     // A picture that does not decode shows nothing, and says nothing.
     moveTo(2, 2);
     EXPECT_EQ(shown(u"lblCardType"), u"Spell Card"_s);
-    EXPECT_TRUE(in(w.get(), u"imgCard")->pixmap().isNull());
+    EXPECT_TRUE(in(&w, u"imgCard")->pixmap().isNull());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     for (const auto& [col, row] : {std::pair{2, 0}, {0, 4}, {20, 4}})
-        Q_EMIT w->grid()->LeaveCell(2, 2, col, row, nullptr);
+        Q_EMIT w.grid()->LeaveCell(2, 2, col, row, nullptr);
     EXPECT_EQ(shown(u"lblCardName"), u"礫"_s);
 }
 
@@ -101,9 +101,9 @@ TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)
                           in(&c, u"imgCard")->pixmap().isNull());
     };
     const QSize size = px(0, 0, 5925, 8295).size();
-    EXPECT_EQ(state(race), std::tuple(u"No.001 灯守リノ"_s, size, w->twips().toPx(5265 - 1425), QColor(Qt::black),
+    EXPECT_EQ(state(race), std::tuple(u"No.001 灯守リノ"_s, size, w.twips().toPx(5265 - 1425), QColor(Qt::black),
                                       QColor(Qt::white), false, true, false, true, px(330, 6240, 5265, 1200), false));
-    EXPECT_EQ(state(plain), std::tuple(u"No.003 鐘"_s, size, w->twips().toPx(5264), QColor(Qt::white),
+    EXPECT_EQ(state(plain), std::tuple(u"No.003 鐘"_s, size, w.twips().toPx(5264), QColor(Qt::white),
                                        QColor(Qt::black), true, false, false, false, px(330, 5760, 5265, 1680), true));
     // Bands and panel under the picture, every text above it.
     QList<qsizetype> order;
@@ -114,31 +114,27 @@ TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)
 
 TEST_F(CardWindowsTest, DoubleClickAndEnterOpenCardWindows)
 {
-    CardGrid& grid = w->state().fpsCardList;
+    CardGrid& grid = w.state().fpsCardList;
     grid.selectBlock(1, 1, 1, 1);
-    Q_EMIT w->grid()->DblClick(12, 2);
-    ASSERT_EQ(cardWindows().size(), 1);
-    EXPECT_EQ(cardWindows()[0]->windowTitle(), u"No.002 礫"_s);
+    Q_EMIT w.grid()->DblClick(12, 2);
     EXPECT_EQ(grid.selection().row1, 1);  // no selection from column 12
-    Q_EMIT w->grid()->DblClick(3, 4);
-    Q_EMIT w->grid()->DblClick(3, 4);
-    EXPECT_EQ(cardWindows().size(), 3);
-    const CardGrid::Block block = grid.selection();
-    EXPECT_EQ(std::tuple(block.col1, block.row1, block.col2, block.row2), std::tuple(1, 4, 4, 4));
-    Q_EMIT w->grid()->DblClick(3, 0);
-    EXPECT_EQ(cardWindows().size(), 3);
+    Q_EMIT w.grid()->DblClick(3, 4);
+    Q_EMIT w.grid()->DblClick(3, 4);
+    Q_EMIT w.grid()->DblClick(3, 0);  // the header opens nothing
+    const CardGrid::Block b = grid.selection();
+    EXPECT_EQ(std::tuple(cardWindows(), b.col1, b.row1, b.col2, b.row2),
+              std::tuple(QStringList{u"No.002 礫"_s, u"No.004 四"_s, u"No.004 四"_s}, 1, 4, 4, 4));
 
-    qDeleteAll(cardWindows());
-    w->activateWindow();
-    w->grid()->setFocus();
+    cardWindows(true);
+    w.activateWindow();
+    w.grid()->setFocus();
     moveTo(2, 5);
-    QTest::keyClick(w->grid(), Qt::Key_A);
-    QTest::keyClick(w->grid(), Qt::Key_Escape);
-    EXPECT_EQ(cardWindows().size(), 0);
-    QTest::keyClick(w->grid(), Qt::Key_Return);
-    QTest::keyClick(w->grid(), Qt::Key_Enter, Qt::KeypadModifier);
-    ASSERT_EQ(cardWindows().size(), 2);
-    EXPECT_EQ(cardWindows()[1]->windowTitle(), u"No.005 五"_s);
+    QTest::keyClick(w.grid(), Qt::Key_A);
+    QTest::keyClick(w.grid(), Qt::Key_Escape);
+    EXPECT_EQ(cardWindows(), QStringList());
+    QTest::keyClick(w.grid(), Qt::Key_Return);
+    QTest::keyClick(w.grid(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(cardWindows(), (QStringList{u"No.005 五"_s, u"No.005 五"_s}));
 }
 
 TEST_F(CardWindowsTest, ClosedByAKeyInItsTextsOrAPressOnThePicture)

@@ -2,8 +2,6 @@
 
 #include "DeckFixture.h"
 
-#include "platform/Cp932.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,36 +21,26 @@ QString save(DeckFixture& f, const QString& name)
     return path;
 }
 
-TEST(DeckSaverTest, WritesBothSectionsInCp932WithCrLfAndConfirms)
-{
-    DeckFixture f(10);
-    f.press(colDeckUp, 7, 2);   // "ソ表の札": its second bytes are 0x5C
-    f.press(colDeckUp, 2);
-    f.press(colSideDown, 7);
-    f.press(colSideUp, 3, 2);
-    f.press(colDeckUp, 12);     // promotional card 2
-    const QString path = save(f, u"deck.txt"_s);
-    EXPECT_EQ(Fixtures::readBytes(path), cp932Lines({u"1,002,札2"_s, u"2,007,ソ表の札"_s, u"1,P02,記念札2"_s, u"--"_s,
-                                                      u"2,003,札3"_s, u"-1,007,ソ表の札"_s}));
-    EXPECT_TRUE(Fixtures::readBytes(path).contains("\x83\x5c\x95\x5c"));
-    EXPECT_EQ(f.ui.messages, (Messages{{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}));
-    EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
-    EXPECT_EQ(f.ui.saveFilters, QStringList{u"デッキ ファイル (*.txt)|*.txt|デッキ ファイル (*.deck)|*.deck"_s});
-}
+Messages confirmed(const QString& path) { return {{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}; }
 
-TEST(DeckSaverTest, FollowsTheGridOrderAndKeepsHiddenRows)
+TEST(DeckSaverTest, WritesBothSectionsInGridOrderInCp932WithCrLfKeepingHiddenRows)
 {
     DeckFixture f(12);
-    f.press(colDeckUp, 2);   // 札2
-    f.press(colDeckUp, 10);  // 札10
-    f.press(colDeckUp, 12);  // 札12
-    f.press(colSideUp, 11);  // 札11
-    f.press(colSideUp, 1);   // 札1
+    f.press(colDeckUp, 7, 2);  // "ソ表の札": its second bytes are 0x5C
+    f.press(colSideDown, 7);
+    for (qint32 row : {2, 10, 14})  // 14 is promotional card 2
+        f.press(colDeckUp, row);
+    f.press(colSideUp, 3, 2);
+    f.press(colSideUp, 1);
     f.state.fpsCardList.setRowHidden(1, true);
     f.state.fpsCardList.sort({{colName, false}});
-    const QString path = save(f, u"sorted.txt"_s);
-    EXPECT_EQ(Fixtures::readBytes(path), cp932Lines({u"1,010,札10"_s, u"1,012,札12"_s, u"1,002,札2"_s, u"--"_s,
-                                                      u"1,001,札1"_s, u"1,011,札11"_s}));
+    const QString path = save(f, u"deck.txt"_s);
+    EXPECT_EQ(Fixtures::readBytes(path), cp932Lines({u"2,007,ソ表の札"_s, u"1,010,札10"_s, u"1,002,札2"_s,
+                                                      u"1,P02,記念札2"_s, u"--"_s, u"-1,007,ソ表の札"_s,
+                                                      u"1,001,札1"_s, u"2,003,札3"_s}));
+    EXPECT_EQ(f.ui.messages, confirmed(path));
+    EXPECT_EQ(f.ui.lastTitle(), u"Tessarin ver1.0.0 - deck.txt"_s);
+    EXPECT_EQ(f.ui.saveFilters, QStringList{u"デッキ ファイル (*.txt)|*.txt|デッキ ファイル (*.deck)|*.deck"_s});
 }
 
 TEST(DeckSaverTest, SideOnlyDeckStartsWithTheSeparatorAndAnEmptyDeckIsAnEmptyFile)
@@ -62,12 +50,10 @@ TEST(DeckSaverTest, SideOnlyDeckStartsWithTheSeparatorAndAnEmptyDeckIsAnEmptyFil
     EXPECT_EQ(Fixtures::readBytes(save(f, u"side.txt"_s)), cp932Lines({u"--"_s, u"1,004,札4"_s}));
 
     DeckFixture empty(10);
-    const QString path = empty.home.file(u"old.txt"_s);
-    Fixtures::writeBytes(path, "3,001,old\r\n");
-    EXPECT_EQ(save(empty, u"old.txt"_s), path);
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(Fixtures::readBytes(path), QByteArray()) << "an existing file is replaced";
-    EXPECT_EQ(empty.ui.messages, (Messages{{path + u"を作成しました。"_s, u"ファイル保存"_s, MsgIcon::Information}}));
+    const QString path = empty.home.withBytes(u"old.txt"_s, "3,001,old\r\n");
+    save(empty, u"old.txt"_s);
+    EXPECT_TRUE(QFile::exists(path) && Fixtures::readBytes(path).isEmpty()) << "an existing file is replaced";
+    EXPECT_EQ(empty.ui.messages, confirmed(path));
 }
 
 TEST(DeckSaverTest, ACancelledOrFailedSaveIsReportedAndDamagesNothing)
@@ -78,8 +64,7 @@ TEST(DeckSaverTest, ACancelledOrFailedSaveIsReportedAndDamagesNothing)
     fsubSaveFile(f.state, f.ui);  // the dialog answers "": cancelled
     EXPECT_EQ(f.ui.titles.size(), titles);
     EXPECT_TRUE(f.ui.messages.isEmpty());
-    const QString regular = f.home.file(u"plain.txt"_s);
-    Fixtures::writeBytes(regular, "keep me\r\n");
+    const QString regular = f.home.withBytes(u"plain.txt"_s, "keep me\r\n");
     const QString folder = f.home.file(u"folder.txt"_s);
     QDir().mkpath(folder);
     for (const QString& target : {regular + u"/deck.txt"_s, f.home.file(u"missing/deck.txt"_s), folder}) {

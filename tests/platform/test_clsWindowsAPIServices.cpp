@@ -19,26 +19,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(DesktopServicesTest, PlatformFiltersBecomeQtNameFilters)
+TEST(DesktopServicesTest, PlatformFiltersAndExitWinThroughTheLoginManager)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u"デッキ\0*.deck\0\0"_s, {u"デッキ (*.deck)"_s}},
         {u"Text\0*.txt; *.log\0All\0*.*\0\0junk"_s, {u"Text (*.txt *.log)"_s, u"All (*.*)"_s}},
         {u"Text\0*.txt\0"_s, {u"Text (*.txt)"_s}},  // the text's end closes the list
-        {QString(), {}},
-        {u"Text|*.txt"_s, {}},
-        {u"Text\0*.txt"_s, {}},
-        {u"Text\0*.txt\0All\0\0"_s, {}},
-        {u"Text\0 ; \0\0"_s, {}},
-        {u"Text\0my deck.txt\0\0"_s, {}},
+        {QString(), {}}, {u"Text|*.txt"_s, {}}, {u"Text\0*.txt"_s, {}}, {u"Text\0*.txt\0All\0\0"_s, {}},
+        {u"Text\0 ; \0\0"_s, {}}, {u"Text\0my deck.txt\0\0"_s, {}},
     };
     for (const auto& [filter, expected] : cases)
         EXPECT_EQ(DesktopServices::nameFiltersFromPlatform(filter), expected)
             << QString(filter).replace(u'\0', u'0').toStdString();
-}
 
-TEST(DesktopServicesTest, ExitWinAsksTheLoginManager)
-{
     struct : SessionControl {
         QList<SessionRequest> asked;
         bool answer = true;
@@ -67,7 +60,7 @@ int eventPasses(const std::function<void()>& f)
     return passes;
 }
 
-TEST(ProcessTest, WaitsLastTheirStepsOrTheProcess)
+TEST(ProcessTest, WaitsLastTheirStepsOrTheProcessAndTerminateProcEndsOneProcessOnly)
 {
     clsWindowsAPI api;
     EXPECT_EQ(eventPasses([&] { api.WaitTime(0, 50); }), 0);
@@ -87,17 +80,12 @@ TEST(ProcessTest, WaitsLastTheirStepsOrTheProcess)
     EXPECT_EQ(Fixtures::readBytes(folder.file(u"other"_s)), "done\n");
     for (qint64 none : {qint64(0x7ffffff0), qint64(0), qint64(-1), qint64(getpid())})
         EXPECT_EQ(eventPasses([&] { api.WaitProcess(none, 10); }), 1) << none;
-}
 
-TEST(ProcessTest, TerminateProcEndsOneProcessOnly)
-{
-    clsWindowsAPI api;
-    QProcess child;
-    child.start(u"sleep"_s, {u"30"_s});
-    ASSERT_TRUE(child.waitForStarted());
-    EXPECT_EQ(api.TerminateProc(qint32(child.processId())), 0);
-    ASSERT_TRUE(child.waitForFinished(10000));
-    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    QProcess sleeper;
+    sleeper.start(u"sleep"_s, {u"30"_s});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    EXPECT_EQ(api.TerminateProc(qint32(sleeper.processId())), 0);
+    EXPECT_TRUE(sleeper.waitForFinished(10000) && sleeper.exitStatus() == QProcess::CrashExit);
 
     // The other ids are tried by a child running as nobody in a group of its own, beside a sentinel
     // of nobody's: a kill sent by mistake ends one of the two. (Init takes no kill from inside its
@@ -121,8 +109,7 @@ TEST(ProcessTest, TerminateProcEndsOneProcessOnly)
     ASSERT_EQ(waitpid(tester, &status, 0), tester);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "tester status " << status;
     EXPECT_EQ(waitpid(sentinel, &status, WNOHANG), 0) << "the sentinel was killed";
-    kill(sentinel, SIGKILL);
-    waitpid(sentinel, &status, 0);
+    kill(sentinel, SIGKILL), waitpid(sentinel, &status, 0);
 }
 
 }  // namespace

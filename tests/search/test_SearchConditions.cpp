@@ -15,66 +15,46 @@ namespace {
 using SC = SearchConditions;
 std::string str(QStringView s) { return s.toString().toStdString(); }
 
-TEST(SearchFilter, SetItemsAndType)
+TEST(SearchFilter, SetItemsTypeRangesTextsAndLists)
 {
-    const struct {
-        std::vector<int> items;
-        const char16_t* no;
-        bool hidden;
-    } cases[] = {
+    // set items checked, card number, hidden
+    const std::tuple<std::vector<int>, const char16_t*, bool> cases[] = {
         {{0, 7}, u"001", false}, {{0, 7}, u"100", false}, {{0, 7}, u"101", true}, {{0, 7}, u"P01", false},
         {{5}, u"420", false},    {{5}, u"421", true},     {{6}, u"420", true},    {{6}, u"421", false},
         {{6}, u"470", false},    {{6}, u"471", true},     {{0}, u"P01", true},    {{0}, u"abc", true},
         {{}, u"001", true},      {{0}, u"99999999999", false},  // beyond 32 bits the condition passes
     };
-    for (const auto& c : cases) {
+    for (const auto& [items, no, hidden] : cases) {
         SC s;
-        for (int i : c.items)
+        for (int i : items)
             s.lstNo[size_t(i)] = true;
-        EXPECT_EQ(s.fblnHideByNo(c.no), c.hidden) << str(c.no);
+        EXPECT_EQ(s.fblnHideByNo(no), hidden) << str(no);
     }
     SC s;
     s.chkTypeSpell = true;
     EXPECT_EQ(QList({s.fblnHideByType(u"Spell"), s.fblnHideByType(u"spell"), s.fblnHideByType(u"Command")}),
               QList({false, true, true}));
-}
 
-TEST(SearchFilter, RangesWithinAndOutside)
-{
-    const struct {
-        const char16_t *lower, *upper;
-        qint32 sel;
-        const char16_t* value;
-        bool hidden;
-    } cases[] = {
-        {u"2", u"-", SC::kWithin, u"3", false},  {u"2", u"-", SC::kWithin, u"1", true},
-        {u"2", u"-", SC::kOutside, u"1", false}, {u"2", u"-", SC::kOutside, u"3", true},
-        {u"1", u"1", SC::kWithin, u"1", false},  {u"1", u"1", SC::kOutside, u"2", false},
-        {u"3", u"3", SC::kWithin, u"3X", false}, {u"0", u"-", SC::kWithin, u"X", true},
-        {u"2", u"-", SC::kWithin, u"", true},    {u"2", u"-", SC::kOutside, u"", true},
-        {u"0", u"-", SC::kOutside, u"-", true},  {u"0", u"-", SC::kWithin, u"99999999999", false},
+    // lower, upper, selector, value, hidden
+    const std::tuple<QString, QString, qint32, const char16_t*, bool> ranges[] = {
+        {u"2"_s, u"-"_s, SC::kWithin, u"3", false},  {u"2"_s, u"-"_s, SC::kWithin, u"1", true},
+        {u"2"_s, u"-"_s, SC::kOutside, u"1", false}, {u"2"_s, u"-"_s, SC::kOutside, u"3", true},
+        {u"1"_s, u"1"_s, SC::kWithin, u"1", false},  {u"1"_s, u"1"_s, SC::kOutside, u"2", false},
+        {u"3"_s, u"3"_s, SC::kWithin, u"3X", false}, {u"0"_s, u"-"_s, SC::kWithin, u"X", true},
+        {u"2"_s, u"-"_s, SC::kWithin, u"", true},    {u"2"_s, u"-"_s, SC::kOutside, u"", true},
+        {u"0"_s, u"-"_s, SC::kOutside, u"-", true},  {u"0"_s, u"-"_s, SC::kWithin, u"99999999999", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SC::fblnHideByRange(QString::fromUtf16(c.lower), QString::fromUtf16(c.upper), c.sel, c.value),
-                  c.hidden)
-            << str(c.lower) << ".." << str(c.upper) << " " << c.sel << " " << str(c.value);
+    for (const auto& [lower, upper, sel, value, hidden] : ranges)
+        EXPECT_EQ(SC::fblnHideByRange(lower, upper, sel, value), hidden) << str(lower) << sel << str(value);
 
     // Every number falls into exactly one of within and outside, a lower bound above the upper included.
     for (const auto& [lo, hi] : {std::pair(u"2"_s, u"-"_s), {u"1"_s, u"1"_s}, {u"2"_s, u"5"_s}, {u"5"_s, u"2"_s}})
         for (const QString& v : {u"0"_s, u"1"_s, u"2"_s, u"3X"_s, u"5"_s, u"7"_s, u"-1"_s, u"2.5"_s})
             EXPECT_NE(SC::fblnHideByRange(lo, hi, SC::kWithin, v), SC::fblnHideByRange(lo, hi, SC::kOutside, v))
                 << str(lo) << ".." << str(hi) << " " << str(v);
-}
 
-TEST(SearchFilter, TextsAndLists)
-{
-    const struct {
-        const char16_t* text1;
-        qint32 connector;
-        qint32 sel;
-        const char16_t* value;
-        bool hidden;
-    } texts[] = {
+    // first text (the second is "青"), connector, selector, value, hidden
+    const std::tuple<const char16_t*, qint32, qint32, const char16_t*, bool> texts[] = {
         {u"", SC::kAlone, SC::kContains, u"霊夢", false}, {u"", SC::kAlone, SC::kContains, u"", true},
         {u"赤", SC::kAlone, SC::kContains, u"赤", false},  // the second text is ignored
         {u"赤", SC::kAnd, SC::kContains, u"赤青", false}, {u"赤", SC::kAnd, SC::kContains, u"赤", true},
@@ -83,23 +63,20 @@ TEST(SearchFilter, TextsAndLists)
         {u"赤", SC::kOr, SC::kLacks, u"赤い", false},     {u"赤", SC::kOr, SC::kLacks, u"赤青", true},
         {u"ａ", SC::kAlone, SC::kContains, u"a", true},
     };
-    for (const auto& c : texts)
-        EXPECT_EQ(SC::fblnHideByText(QString::fromUtf16(c.text1), c.connector, u"青"_s, c.sel, c.value), c.hidden)
-            << str(c.text1) << c.connector << c.sel << str(c.value);
+    for (const auto& [text1, connector, sel, value, hidden] : texts)
+        EXPECT_EQ(SC::fblnHideByText(QString::fromUtf16(text1), connector, u"青"_s, sel, value), hidden)
+            << str(text1) << connector << sel << str(value);
 
-    const struct {
-        QStringList selected;
-        const char16_t* value;
-        bool hidden;
-    } lists[] = {
+    // selected items, value, hidden
+    const std::tuple<QStringList, const char16_t*, bool> lists[] = {
         {{u"鬼"_s}, u"鬼", false},         {{u"鬼"_s}, u"吸血鬼", true},       {{u"鬼"_s}, u"巫女／吸血鬼", false},
         {{u"神"_s}, u"死神", true},        {{u"神"_s}, u"死神／妖怪", false},  {{u"（種族なし）"_s}, u"", false},
         {{u"（種族なし）"_s}, u"人間", true}, {{u"（無し）"_s, u"先制"_s}, u"", false},
         {{u"（無し）"_s, u"先制"_s}, u"先制　飛行", false}, {{u"（無し）"_s, u"先制"_s}, u"飛行", true},
         {{}, u"", true},
     };
-    for (const auto& c : lists)
-        EXPECT_EQ(SC::fblnHideByList(c.selected, c.value), c.hidden) << str(c.selected.join(u',')) << "/" << str(c.value);
+    for (const auto& [selected, value, hidden] : lists)
+        EXPECT_EQ(SC::fblnHideByList(selected, value), hidden) << str(selected.join(u',')) << "/" << str(value);
 }
 
 TEST(SearchConditionsJson, RoundTripFormatAndRefusals)
