@@ -9,11 +9,14 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
+#include "platform/ProfileIndex.h"
 #include "platform/clsWindowsAPI.h"
 
 #include <QFileInfo>
 
+#include <future>
 #include <limits>
+#include <thread>
 #include <unordered_set>
 
 using namespace Qt::StringLiterals;
@@ -61,6 +64,29 @@ bool blankAfterTrim(QStringView s)
     return true;
 }
 
+struct Attribute {
+    qint32 col;
+    QStringView key;
+    qint32 SearchSetup::*maximum;
+};
+constexpr Attribute kAttributes[] = {
+    {colType, u"Type", nullptr},
+    {colName, u"Name", nullptr},
+    {colNode, u"Node", &SearchSetup::pNodeMax},
+    {colCost, u"Cost", &SearchSetup::pCostMax},
+    {colGlaze, u"Glaze", &SearchSetup::pGlazeMax},
+    {colAttack, u"Attack", &SearchSetup::pAttackMax},
+    {colToughness, u"Toughness", &SearchSetup::pToughnessMax},
+    {colUser, u"User", nullptr},
+    {colUpkeep, u"Upkeep", &SearchSetup::pUpkeepMax},
+    {colClass, u"Class", nullptr},
+    {colSkill, u"Skill", nullptr},
+    {colIllustration, u"Illustration", nullptr},
+};
+
+// Regular catalogues this large are read on two threads.
+constexpr qint32 kThreadedRows = 4096;
+
 class Loader {
 public:
     Loader(const EditorState& current, CatalogueLoad& out, Ui& ui, bool full)
@@ -75,7 +101,8 @@ public:
     bool run();
 
 private:
-    void fillRow(qint32 r, QStringView section);
+    void readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread);
+    void finishRow(qint32 r, const QString& no);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
     qint32 setting(const char16_t* key, qint32 maximum);
@@ -85,9 +112,9 @@ private:
     Ui& ui_;
     bool full_;
     bool progress_ = false;
+    qint32 total_ = 0;
     clsWindowsAPI api_;
-    std::shared_ptr<const QString> storage_;
-    const CardGrid::SharedWriter* writer_ = nullptr;
+    std::unique_ptr<CardGrid::SharedWriter> writer_;
     QStringList listKeepAlive_;  // owns the texts the item hashes refer to
     std::unique_ptr<ItemList> spell_, class_, skill_;
 };
@@ -104,10 +131,9 @@ bool Loader::run()
     const QString settings = QString::fromUtf16(CatalogueText::kSettingsSection);
     api_.setIniFileName(path);
     api_.setAppName(settings);
-    const qint32 total = setting(CatalogueText::kTotal, CatalogueText::kMaxCardTotal);
-    out_.mlngCardTotal = total;
-    grid_.setRowCount(total);
-    ui_.waitSetProgress(grid_.rowCount(), 0);
+    total_ = setting(CatalogueText::kTotal, CatalogueText::kMaxCardTotal);
+    out_.mlngCardTotal = total_;
+    ui_.waitSetProgress(total_, 0);
 
     const QString showSelect = api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), {});
     progress_ = showSelect != u"0" && full_;
@@ -136,28 +162,38 @@ bool Loader::run()
     qint32 promos = 0;
     while (!blankAfterTrim(value(u"Name", CatalogueText::promoCardNumber(promos + 1))))
         ++promos;
-    grid_.setRowCount(total + promos);
-    storage_ = api_.storage();
-    const CardGrid::SharedWriter writer(grid_, storage_);
-    writer_ = &writer;
+    grid_.setRowCount(total_ + promos);
+    writer_ = std::make_unique<CardGrid::SharedWriter>(grid_, api_.storage());
 
-    for (qint32 i = 1; i <= total; ++i) {
-        if (progress_ && (i == total || ui_.waitProgressDue())) {
-            ui_.waitSetMessage(CatalogueText::progressText(i, total));
-            ui_.waitSetProgress(total, i);
+    // Finding the keys is most of the work: on a large catalogue a second thread takes half the
+    // rows, with a reading position of its own. The rows are then finished in order, as the
+    // progress display counts them.
+    const qint32 split = total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 ? total_ / 2 : total_;
+    {
+        const ProfileIndex& file = api_.parsedFile();
+        std::future<void> second;
+        if (split < total_)
+            second = std::async(std::launch::async, [&] { readAttributes(file, split + 1, total_, false); });
+        readAttributes(file, 1, split, true);
+        if (second.valid())
+            second.get();
+    }
+    for (qint32 i = 1; i <= total_; ++i) {
+        if (progress_ && (i == total_ || ui_.waitProgressDue())) {
+            ui_.waitSetMessage(CatalogueText::progressText(i, total_));
+            ui_.waitSetProgress(total_, i);
         }
         ui_.processEvents();
-        const QString no = CatalogueText::regularCardNumber(i);
-        grid_.setCellText(colNo, i, no);
-        fillRow(i, no);
+        finishRow(i, CatalogueText::regularCardNumber(i));
     }
     for (qint32 k = 1; k <= promos + 1; ++k) {
         ui_.processEvents();
         if (k > promos)
             break;
         const QString no = CatalogueText::promoCardNumber(k);
-        grid_.setCellText(colNo, total + k, no);
-        fillRow(total + k, no);
+        for (const Attribute& a : kAttributes)
+            writer_->set(a.col, total_ + k, value(a.key, no));
+        finishRow(total_ + k, no);
     }
 
     if (api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), settings) == u"1")
@@ -175,39 +211,43 @@ qint32 Loader::setting(const char16_t* key, qint32 maximum)
     return v;
 }
 
-void Loader::fillRow(qint32 r, QStringView section)
+// The attribute cells of regular cards from..to, exactly as read.
+void Loader::readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread)
 {
-    struct Attribute {
-        qint32 col;
-        QStringView key;
-        qint32 SearchSetup::*maximum;
-    };
-    static constexpr Attribute kAttributes[] = {
-        {colType, u"Type", nullptr},         {colName, u"Name", nullptr},
-        {colNode, u"Node", &SearchSetup::pNodeMax},         {colCost, u"Cost", &SearchSetup::pCostMax},
-        {colGlaze, u"Glaze", &SearchSetup::pGlazeMax},      {colAttack, u"Attack", &SearchSetup::pAttackMax},
-        {colToughness, u"Toughness", &SearchSetup::pToughnessMax}, {colUser, u"User", nullptr},
-        {colUpkeep, u"Upkeep", &SearchSetup::pUpkeepMax},   {colClass, u"Class", nullptr},
-        {colSkill, u"Skill", nullptr},       {colIllustration, u"Illustration", nullptr},
-    };
-    for (const Attribute& a : kAttributes) {
-        const QStringView v = value(a.key, section);
-        writer_->set(a.col, r, v);
-        if (!progress_)
-            continue;
-        if (a.maximum)
-            takeMaximum(a.col, r, out_.serch.*a.maximum);
-        else if (a.col == colUser && !blankAfterTrim(v))
-            spell_->add(v, listKeepAlive_);
-        else if (a.col == colClass && !blankAfterTrim(v))
-            class_->addParts(v, QStringView(CatalogueText::kRaceSeparator), listKeepAlive_);
-        else if (a.col == colSkill && !blankAfterTrim(v))
-            skill_->addParts(v, QStringView(CatalogueText::kSkillSeparator), listKeepAlive_);
+    ProfileIndex::Cursor cursor;
+    for (qint32 i = from; i <= to; ++i) {
+        if (mainThread)
+            ui_.processEvents();
+        const QString no = CatalogueText::regularCardNumber(i);
+        for (const Attribute& a : kAttributes)
+            writer_->set(a.col, i, clsWindowsAPI::readValue(file.find(cursor, no, a.key)));
     }
+}
+
+void Loader::finishRow(qint32 r, const QString& no)
+{
+    grid_.setCellText(colNo, r, no);
     static const QString zero = u"0"_s;
     for (qint32 col : {colDeck, colSide}) {
         grid_.setCellText(col, r, zero);
         grid_.setForeColor(col, r, DeckColours::kCountZero);
+    }
+    if (!progress_)
+        return;
+    for (const Attribute& a : kAttributes) {
+        if (a.maximum) {
+            takeMaximum(a.col, r, out_.serch.*a.maximum);
+            continue;
+        }
+        const QStringView v = grid_.cellView(a.col, r);
+        if (blankAfterTrim(v))
+            continue;
+        if (a.col == colUser)
+            spell_->add(v, listKeepAlive_);
+        else if (a.col == colClass)
+            class_->addParts(v, QStringView(CatalogueText::kRaceSeparator), listKeepAlive_);
+        else if (a.col == colSkill)
+            skill_->addParts(v, QStringView(CatalogueText::kSkillSeparator), listKeepAlive_);
     }
 }
 

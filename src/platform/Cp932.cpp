@@ -3,7 +3,10 @@
 #include <iconv.h>
 
 #include <array>
+#include <cstring>
+#include <future>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -90,18 +93,10 @@ const Tables& tables()
     return *t;
 }
 
-}  // namespace
-
-namespace Cp932 {
-
-QString decode(const char* data, qsizetype size)
+// Decodes [p, end) to dst; answers the end of what was written.
+char16_t* decodeInto(const unsigned char* p, const unsigned char* end, char16_t* dst)
 {
     const Tables& t = tables();
-    QString out(size, Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    char16_t* const start = dst;
-    const auto* p = reinterpret_cast<const unsigned char*>(data);
-    const auto* const end = p + size;
     while (p < end) {
         const unsigned char b = *p;
         if (b < 0x80) {
@@ -120,7 +115,39 @@ QString decode(const char* data, qsizetype size)
             ++p;
         }
     }
-    out.truncate(dst - start);
+    return dst;
+}
+
+// Texts this large are decoded on two threads.
+constexpr qsizetype kParallelBytes = 4 << 20;
+
+}  // namespace
+
+namespace Cp932 {
+
+QString decode(const char* data, qsizetype size, int maxThreads)
+{
+    QString out(size, Qt::Uninitialized);  // never more characters than bytes
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    const auto* p = reinterpret_cast<const unsigned char*>(data);
+    const auto* const end = p + size;
+    // A line feed is never part of a double-byte character: a large text is cut after one near its
+    // middle and the halves decoded at once, the second into its own part of the buffer (which it
+    // cannot outgrow) and moved up behind the first.
+    const auto* cut = size >= kParallelBytes && maxThreads > 1
+                          ? static_cast<const unsigned char*>(std::memchr(p + size / 2, '\n', size_t(size - size / 2)))
+                          : nullptr;
+    if (!cut || std::thread::hardware_concurrency() < 2) {
+        out.truncate(decodeInto(p, end, dst) - dst);
+        return out;
+    }
+    ++cut;
+    char16_t* const secondAt = dst + (cut - p);
+    std::future<char16_t*> second = std::async(std::launch::async, [=] { return decodeInto(cut, end, secondAt); });
+    char16_t* const firstEnd = decodeInto(p, cut, dst);
+    char16_t* const secondEnd = second.get();
+    std::memmove(firstEnd, secondAt, size_t(secondEnd - secondAt) * sizeof(char16_t));
+    out.truncate(firstEnd - dst + (secondEnd - secondAt));
     return out;
 }
 

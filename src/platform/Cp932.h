@@ -9,8 +9,9 @@
 // 0x8160 to "～" and 0x8740 to "①" the way the stored files need.
 namespace Cp932 {
 
-// Lenient: bytes that are not valid CP932 become U+FFFD; nothing aborts the decode.
-QString decode(const char* data, qsizetype size);
+// Lenient: bytes that are not valid CP932 become U+FFFD; nothing aborts the decode. A large text
+// is decoded on up to maxThreads threads (1 or 2).
+QString decode(const char* data, qsizetype size, int maxThreads = 2);
 inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 
 // Characters without a CP932 form become "?".

@@ -5,9 +5,34 @@
 
 #include <QFile>
 
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 using namespace ProfileSyntax;
 
 namespace {
+
+// The first CR or LF in p[from, end), or end.
+qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; i + 8 <= end; i += 8) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(chunk, cr), _mm_cmpeq_epi16(chunk, lf)));
+        if (hits)
+            return i + std::countr_zero(unsigned(hits)) / 2;
+    }
+#endif
+    while (i < end && !isLineEnd(p[i]))
+        ++i;
+    return i;
+}
 
 std::shared_ptr<const QString> readDecoded(const QString& path)
 {
@@ -82,12 +107,12 @@ qint32 ProfileIndex::findSection(QStringView name) const
     }
 }
 
-ProfileIndex::ParsedSection& ProfileIndex::parsed(qint32 section) const
+ProfileIndex::ParsedSection& ProfileIndex::parsed(Cursor& cursor, qint32 section) const
 {
-    ParsedSection* oldest = &cache_[0];
-    for (ParsedSection& entry : cache_) {
+    ParsedSection* oldest = &cursor.cache_[0];
+    for (ParsedSection& entry : cursor.cache_) {
         if (entry.section == section) {
-            entry.lastUse = ++clock_;
+            entry.lastUse = ++cursor.clock_;
             return entry;
         }
         if (entry.lastUse < oldest->lastUse)
@@ -96,11 +121,16 @@ ProfileIndex::ParsedSection& ProfileIndex::parsed(qint32 section) const
     oldest->section = section;
     oldest->next = sections_[section].bodyBegin;
     oldest->keys.clear();  // keeps the capacity for the next section
-    oldest->lastUse = ++clock_;
+    oldest->lastUse = ++cursor.clock_;
     return *oldest;
 }
 
 std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView key) const
+{
+    return find(cursor_, section, key);
+}
+
+std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
 {
     const QStringView sectionName = trimmed(section);
     const QStringView keyName = trimmed(key);
@@ -108,17 +138,17 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
         return std::nullopt;
     // Readers ask for several keys of one section in a row, and usually go through the sections
     // in file order: try the same and the next section before the hash.
-    qint32 s = lastSection_;
+    qint32 s = cursor.lastSection_;
     if (s < 0 || !sameName(sections_[s].name, sectionName)) {
-        const qint32 next = lastSection_ + 1;
+        const qint32 next = cursor.lastSection_ + 1;
         if (next < qint32(sections_.size()) && sections_[next].first && sameName(sections_[next].name, sectionName))
             s = next;
         else if ((s = findSection(sectionName)) < 0)
             return std::nullopt;
-        lastSection_ = s;
+        cursor.lastSection_ = s;
     }
 
-    ParsedSection& entry = parsed(s);
+    ParsedSection& entry = parsed(cursor, s);
     for (const Key& k : entry.keys)
         if (sameName(k.name, keyName))
             return k.value;
@@ -134,8 +164,11 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
         const qsizetype lineStart = i;
         qsizetype eq = -1;
         for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
-            if (p[i] == u'=' && eq < 0)
+            if (p[i] == u'=') {
                 eq = i;
+                i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
+                break;
+            }
         const qsizetype lineEnd = i;
         if (i < bodyEnd)
             i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;

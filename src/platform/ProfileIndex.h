@@ -21,10 +21,15 @@ public:
 
     std::shared_ptr<const QString> storage() const { return text_; }
 
+    // Where one reader is in the file. Readers on several threads each keep a cursor of their own
+    // and may then read at once.
+    class Cursor;
+
     // The trimmed value of the first key named key in the first section named section (both
     // arguments trimmed of blanks, compared without regard to ASCII case); nullopt when the
     // section or key is missing or a name is empty. Not cut to any length.
     std::optional<QStringView> find(QStringView section, QStringView key) const;
+    std::optional<QStringView> find(Cursor& cursor, QStringView section, QStringView key) const;
 
 private:
     struct Section {
@@ -46,16 +51,24 @@ private:
         quint64 lastUse = 0;
     };
 
+
+public:
+    class Cursor {
+        friend class ProfileIndex;
+        // A reader asks for the keys of one section at a time; a few entries cover readers that
+        // alternate between sections without re-parsing either.
+        std::array<ParsedSection, 4> cache_;
+        quint64 clock_ = 0;
+        qint32 lastSection_ = -1;
+    };
+
+private:
     void indexSections();
     qint32 findSection(QStringView name) const;
-    ParsedSection& parsed(qint32 section) const;
+    ParsedSection& parsed(Cursor& cursor, qint32 section) const;
 
     std::shared_ptr<const QString> text_;
     std::vector<Section> sections_;
     std::vector<qint32> slots_;  // open addressing into sections_, -1 = free
-    // A reader asks for the keys of one section at a time; a few entries cover readers that
-    // alternate between sections without re-parsing either.
-    mutable std::array<ParsedSection, 4> cache_;
-    mutable quint64 clock_ = 0;
-    mutable qint32 lastSection_ = -1;
+    mutable Cursor cursor_;
 };

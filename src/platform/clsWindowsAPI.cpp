@@ -119,9 +119,10 @@ QStringView clsWindowsAPI::valueView(QStringView key, QStringView section)
 {
     const QStringView sectionName = ProfileSyntax::isBlankArgument(section) ? QStringView(appName_) : section;
     const QStringView keyName = ProfileSyntax::isBlankArgument(key) ? QStringView(keyName_) : key;
-    const std::optional<QStringView> value = index().find(sectionName, keyName);
-    return value ? cutValue(*value) : QStringView();
+    return readValue(index().find(sectionName, keyName));
 }
+
+QStringView clsWindowsAPI::readValue(std::optional<QStringView> found) { return found ? cutValue(*found) : QStringView(); }
 
 std::shared_ptr<const QString> clsWindowsAPI::storage() { return index().storage(); }
 

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 
 class ProfileIndex;
 
@@ -72,6 +73,10 @@ public:
     // for Default (which bulk readers leave empty).
     QStringView valueView(QStringView key, QStringView section);
     std::shared_ptr<const QString> storage();
+    // The parsed file, for bulk readers that read it with cursors of their own (on several
+    // threads); readValue turns what such a reader found into valueView's answer.
+    const ProfileIndex& parsedFile() { return index(); }
+    static QStringView readValue(std::optional<QStringView> found);
 
 private:
     const ProfileIndex& index();

@@ -206,17 +206,21 @@ TEST_F(LoaderTest, ReloadKeepsHiddenRowsAndResetsCountsAndTotals)
     EXPECT_EQ(state.totals, Totals());
 }
 
-TEST_F(LoaderTest, ReportsProgressPerRegularCard)
+TEST_F(LoaderTest, ReportsProgressPerRegularCardAndReadsALargeCatalogueOnTwoThreadsAlike)
 {
     EXPECT_EQ(CatalogueText::progressText(7, 250),
               u"カードリストを読み込んでいます。\r\nしばらくお待ち下さい...(7/250)"_s);
-    QList<CatalogueCard> cards{card(u"P01"_s, u"p"_s)};
-    write(u"250"_s, cards);
+    write(u"5000"_s, {card(u"002"_s, u"b"_s, {u"Class=獣"_s, u"Node=3"_s}),
+                      card(u"4999"_s, u"y"_s, {u"Class=竜／獣"_s, u"Node=7"_s}), card(u"P01"_s, u"p"_s)});
     ASSERT_EQ(load(), 0);
-    ASSERT_EQ(ui.waitMessages.size(), 250) << "promotional cards do not move the bar";
-    EXPECT_EQ(ui.waitMessages[6], CatalogueText::progressText(7, 250));
-    EXPECT_EQ(ui.waitProgress.last(), (std::pair<qint32, qint32>{250, 250}));
-    EXPECT_GE(ui.processEventsCalls, 251);
+    ASSERT_EQ(ui.waitMessages.size(), 5000) << "promotional cards do not move the bar";
+    EXPECT_EQ(ui.waitMessages[6], CatalogueText::progressText(7, 5000));
+    EXPECT_EQ(ui.waitProgress.last(), (std::pair<qint32, qint32>{5000, 5000}));
+    EXPECT_GE(ui.processEventsCalls, 5001);
+    EXPECT_EQ(column(colName).join(u""_s), u"byp"_s);
+    EXPECT_EQ(column(colNo).last(), u"P01"_s);
+    EXPECT_EQ(state.serch.lstClass, (QStringList{u"（種族なし）"_s, u"獣"_s, u"竜"_s}));
+    EXPECT_EQ(state.serch.pNodeMax, 7);
 }
 
 TEST_F(LoaderTest, DamagedCataloguesGiveTheMessageOrAUsableGrid)

@@ -53,6 +53,10 @@ TEST(Cp932, InvalidBytesDecodeLeniently)
     };
     for (const auto& [label, input, expected] : cases)
         EXPECT_EQ(Cp932::decode(input), expected) << label;
+
+    // A large text is decoded in two halves on two threads: as on one.
+    const QByteArray large = (bytes(0x82, 0xA0) + "k\r" + bytes(0x82) + "\n" + bytes(0x93, 0xFA)).repeated(600000);
+    EXPECT_EQ(Cp932::decode(large), Cp932::decode(large.constData(), large.size(), 1));
 }
 
 }  // namespace
