@@ -59,7 +59,7 @@ protected:
     void press(qint32 col, qint32 row) { Q_EMIT w->grid()->ButtonClicked(col, row, 0); }
     QColor background(const char16_t* label) const { return child<QLabel>(label)->palette().color(QPalette::Window); }
     QString text(const char16_t* label) const { return child<QLabel>(label)->text(); }
-    QStringList disabled(std::initializer_list<const char16_t*> names) const
+    QStringList disabled(const std::initializer_list<const char16_t*>& names) const
     {
         QStringList out;
         for (const char16_t* name : names)
@@ -240,7 +240,8 @@ TEST_F(MainWindowTest, TheGridFollowsTheWindowButNeverNarrowsBelowItsStart)
 
 TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
 {
-    start();
+    start(12, u"0"_s);
+    EXPECT_FALSE(child<QPushButton>(u"cmdSerch")->isEnabled()) << "ShowSelect off";
     press(colDeckUp, 2);
     auto* reset = child<QPushButton>(u"cmdReset");
     QTest::mouseClick(reset, Qt::LeftButton);
@@ -256,21 +257,12 @@ TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
     // Its text and title are checked with the loader; a failed reset keeps the deck.
     EXPECT_EQ(std::tuple(box.icon, box.buttons, text(u"lblSum"), w->state().fpsCardList.cellText(colDeck, 2)),
               std::tuple(QMessageBox::NoIcon, QMessageBox::Ok, u"1"_s, u"1"_s));
-    EXPECT_EQ(disabled({u"cmdOpen", u"cmdSave", u"cmdClose", u"cmdReset", u"cmdSideReset", u"fpsCardList"}),
-              QStringList());
-    EXPECT_TRUE(w->findChildren<frmWait*>().isEmpty() ||
-                !w->findChildren<frmWait*>().first()->isVisible());
-}
-
-TEST_F(MainWindowTest, ALoadDisablesTheMainControlsAndShowSelectOffTheSearchButton)
-{
-    start(5, u"0"_s);
-    EXPECT_FALSE(child<QPushButton>(u"cmdSerch")->isEnabled());
+    const auto controls = {u"cmdOpen", u"cmdSave", u"cmdClose", u"cmdReset", u"cmdSideReset", u"fpsCardList",
+                           u"chkFull", u"chkSide", u"chkOption"};
+    EXPECT_EQ(disabled(controls), QStringList());
     w->ui().setControlsEnabled(false);  // as a load starts; the loader's calls are checked with the loader
-    EXPECT_EQ(disabled({u"cmdOpen", u"cmdSave", u"cmdClose", u"cmdReset", u"cmdSideReset", u"fpsCardList",
-                        u"chkFull", u"chkSide", u"chkOption"}),
-              (QStringList{u"cmdOpen"_s, u"cmdSave"_s, u"cmdClose"_s, u"cmdReset"_s, u"cmdSideReset"_s,
-                           u"fpsCardList"_s}));
+    EXPECT_EQ(disabled(controls), (QStringList{u"cmdOpen"_s, u"cmdSave"_s, u"cmdClose"_s, u"cmdReset"_s,
+                                               u"cmdSideReset"_s, u"fpsCardList"_s}));
     w->ui().setSearchEnabled(true);
     EXPECT_TRUE(child<QPushButton>(u"cmdSerch")->isEnabled());
 }
