@@ -86,8 +86,7 @@ TEST(CardGridModel, StaysConsistentReadsNothingStaleAndCoalescesChanges)
 
     fillGrid(grid, 8);
     model.flushNow();
-    EXPECT_EQ(model.rowCount(), 8);
-    EXPECT_EQ(resets.count(), 1);  // dozens of changes, one announcement
+    EXPECT_EQ(std::pair(model.rowCount(), resets.count()), std::pair(8, qsizetype(1)));  // dozens of changes, one reset
     grid.sort({{colType, true}, {colNo, true}});
     model.flushNow();
     EXPECT_EQ(model.data(model.index(0, colNo - 1)).toString(), u"008"_s);
@@ -97,9 +96,9 @@ TEST(CardGridModel, StaysConsistentReadsNothingStaleAndCoalescesChanges)
     EXPECT_EQ(model.rowCount(), 5);
 
     grid.setRowCount(3);  // the model still shows 5 rows until it flushes, but reads no row the grid lost
-    EXPECT_EQ(model.rowCount(), 5);
-    EXPECT_FALSE(model.data(model.index(4, colName - 1)).isValid());
-    EXPECT_FALSE(model.data(model.index(4, colDeckUp - 1)).isValid());
+    EXPECT_EQ(std::tuple(model.rowCount(), model.data(model.index(4, colName - 1)),
+                         model.data(model.index(4, colDeckUp - 1))),
+              std::tuple(5, QVariant(), QVariant()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return model.rowCount() == 1; }));
     EXPECT_EQ(resets.count(), 4);
 
@@ -110,12 +109,9 @@ TEST(CardGridModel, StaysConsistentReadsNothingStaleAndCoalescesChanges)
     grid.setForeColor(colSide, 2, DeckColours::kCountNonZero);  // a colour alone is news too
     ASSERT_TRUE(QTest::qWaitFor([&] { return changed.count() == 1; }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(changed.count(), 1);
-    const QModelIndex topLeft = changed[0][0].value<QModelIndex>();
-    const QModelIndex bottomRight = changed[0][1].value<QModelIndex>();
-    EXPECT_EQ(std::tuple(topLeft.row(), topLeft.column(), bottomRight.row(), bottomRight.column()),
-              std::tuple(0, colDeck - 1, 1, colSide - 1));
-    EXPECT_EQ(resets.count(), 5);
+    EXPECT_EQ(std::tuple(changed.count(), changed[0][0].value<QModelIndex>(), changed[0][1].value<QModelIndex>(),
+                         resets.count()),
+              std::tuple(1, model.index(0, colDeck - 1), model.index(1, colSide - 1), 5));
 }
 
 TEST(CardGridModel, MapsShownRowsBothWaysAndShowsCellsAsTheGridHasThem)
@@ -137,18 +133,21 @@ TEST(CardGridModel, MapsShownRowsBothWaysAndShowsCellsAsTheGridHasThem)
     EXPECT_EQ(modelRows, (QList<qint32>{-1, 0, -1, 1, -1, 2, -1}));
 
     auto at = [&](qint32 col, int role = Qt::DisplayRole) { return model.data(model.index(1, col - 1), role); };
-    EXPECT_EQ(at(colName).toString(), u"Card 3"_s);
-    EXPECT_EQ(at(colSide).toString(), u"-1"_s);
-    for (const auto& [col, text] :
-         {std::pair{colDeckDown, u"<"}, {colSideDown, u"<"}, {colDeckUp, u">"}, {colSideUp, u">"}})
-        EXPECT_EQ(at(col).toString(), QString::fromUtf16(text));
-    EXPECT_EQ(at(colDeck, Qt::ForegroundRole).value<QColor>(), QColor(192, 192, 192));
-    EXPECT_EQ(at(colSide, Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 0));
-    for (qint32 col : {colDeck, colSide})
-        EXPECT_EQ(at(col, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
-    EXPECT_EQ(at(colSideUp, Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-    for (qint32 col = 1; col <= kColumnCount; ++col)
-        EXPECT_EQ(model.headerData(col - 1, Qt::Horizontal).toString(), grid.cellText(col, 0)) << col;
+    QStringList shown, headers, gridHeaders;
+    for (qint32 col = 1; col <= kColumnCount; ++col) {
+        shown << at(col).toString();
+        headers << model.headerData(col - 1, Qt::Horizontal).toString();
+        gridHeaders << grid.cellText(col, 0);
+    }
+    EXPECT_EQ(shown, QStringList({u"003"_s, u"Character"_s, u"Card 3"_s, u"0"_s, u"<"_s, u">"_s, u"-1"_s, u"<"_s,
+                                  u">"_s}) + QStringList(kColumnCount - 9));
+    EXPECT_EQ(std::tuple(at(colDeck, Qt::ForegroundRole).value<QColor>(),
+                         at(colSide, Qt::ForegroundRole).value<QColor>(),
+                         at(colDeck, Qt::TextAlignmentRole).toInt(), at(colSide, Qt::TextAlignmentRole).toInt(),
+                         at(colSideUp, Qt::TextAlignmentRole).toInt()),
+              std::tuple(QColor(192, 192, 192), QColor(0, 0, 0), int(Qt::AlignRight | Qt::AlignVCenter),
+                         int(Qt::AlignRight | Qt::AlignVCenter), int(Qt::AlignCenter)));
+    EXPECT_EQ(headers, gridHeaders);
 }
 
 TEST(CardGridView, ColumnsFollowTheGridAndTheViewOutlivesIt)
@@ -233,10 +232,9 @@ TEST_F(GridViewTest, MovingTheCurrentCellRaisesLeaveCellWhichMayCancel)
     QTest::keyClick(view.get(), Qt::Key_Down);
     EXPECT_EQ(emitted(leaves, 4), (QList<QList<int>>{{colName, 1, colName, 2}}));
     EXPECT_EQ(std::pair(grid.activeCol(), grid.activeRow()), std::pair(qint32(colName), qint32(2)));
-    ASSERT_GE(keys.count(), 1);
-    EXPECT_EQ(keys.last()[0].toInt(), int(Qt::Key_Down));
     QTest::keyClick(view.get(), Qt::Key_F, Qt::ShiftModifier);
-    EXPECT_EQ(emitted(keys).last(), (QList<int>{Qt::Key_F, Qt::ShiftModifier}));
+    EXPECT_EQ(emitted(keys),
+              (QList<QList<int>>{{Qt::Key_Down, 0}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_F, Qt::ShiftModifier}}));
 
     auto refuse = QObject::connect(view.get(), &CardGridView::LeaveCell, view.get(),
                                    [](qint32, qint32, qint32, qint32, bool* cancel) { *cancel = true; });

@@ -15,12 +15,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(DeckFileDialogTest, TurnsTheDeckFiltersIntoQtNameFilters)
+TEST(DeckFileDialogTest, OpenOffersDeckFilesThenEverything)
 {
-    EXPECT_EQ(DeckFileDialog::nameFilters(DeckFileText::openFilter()),
-              (QStringList{u"デッキファイル(*.txt,*.deck) (*.txt *.deck)"_s, u"すべてのファイル(*.*) (*.*)"_s}));
-    EXPECT_EQ(DeckFileDialog::nameFilters(DeckFileText::saveFilter()),
-              (QStringList{u"デッキ ファイル (*.txt) (*.txt)"_s, u"デッキ ファイル (*.deck) (*.deck)"_s}));
+    QFileDialog d;
+    DeckFileDialog::prepareOpen(d, DeckFileText::openFilter());
+    EXPECT_EQ(std::tuple(d.fileMode(), d.acceptMode(), d.nameFilters()),
+              std::tuple(QFileDialog::ExistingFile, QFileDialog::AcceptOpen,
+                         QStringList{u"デッキファイル(*.txt,*.deck) (*.txt *.deck)"_s, u"すべてのファイル(*.*) (*.*)"_s}));
 }
 
 TEST(DeckFileDialogTest, SaveAddsTheSelectedExtensionAndAsksBeforeReplacing)
@@ -30,8 +31,8 @@ TEST(DeckFileDialogTest, SaveAddsTheSelectedExtensionAndAsksBeforeReplacing)
     DeckFileDialog::prepareSave(d, DeckFileText::saveFilter());
     d.setDirectory(dir.path());
     d.show();
-    EXPECT_EQ(d.nameFilters(), DeckFileDialog::nameFilters(DeckFileText::saveFilter()));
-    EXPECT_FALSE(d.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(std::pair(d.nameFilters(), d.testOption(QFileDialog::DontConfirmOverwrite)),
+              std::pair(QStringList{u"デッキ ファイル (*.txt) (*.txt)"_s, u"デッキ ファイル (*.deck) (*.deck)"_s}, false));
 
     d.selectFile(u"plain"_s);
     EXPECT_EQ(d.selectedFiles(), QStringList{dir.filePath(u"plain.txt"_s)});
@@ -43,15 +44,6 @@ TEST(DeckFileDialogTest, SaveAddsTheSelectedExtensionAndAsksBeforeReplacing)
     EXPECT_EQ(d.selectedFiles(), QStringList{dir.filePath(u"mydeck.deck"_s)});
     d.selectFile(u"named.txt"_s);
     EXPECT_EQ(d.selectedFiles(), QStringList{dir.filePath(u"named.txt"_s)});
-}
-
-TEST(DeckFileDialogTest, OpenOffersDeckFilesThenEverything)
-{
-    QFileDialog d;
-    DeckFileDialog::prepareOpen(d, DeckFileText::openFilter());
-    EXPECT_EQ(d.fileMode(), QFileDialog::ExistingFile);
-    EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(d.nameFilters(), DeckFileDialog::nameFilters(DeckFileText::openFilter()));
 }
 
 }  // namespace

@@ -54,11 +54,8 @@ protected:
         out.sort();
         return out;
     }
-    template <typename T = QLabel>
-    static T* in(const QWidget* window, const char16_t* name)
-    {
-        return window->findChild<T*>(QString::fromUtf16(name));  // a missing control crashes the test
-    }
+    template <typename T = QLabel>  // a missing control crashes the test
+    static T* in(const QWidget* top, const char16_t* name) { return top->findChild<T*>(QString::fromUtf16(name)); }
     QString shown(const char16_t* name) const { return in(&w, name)->text(); }
     void moveTo(int col, int row) { w.grid()->setCurrentIndex(w.grid()->model()->index(row - 1, col - 1)); }
     QRect px(qint32 l, qint32 t, qint32 wd, qint32 h) const
@@ -67,12 +64,11 @@ protected:
     }
 };
 
-TEST_F(CardWindowsTest, PreviewFollowsTheCurrentCellOnCardRows)
+TEST_F(CardWindowsTest, PreviewShowsTheFirstCardAndFollowsTheCurrentCellOnCardRows)
 {
-    EXPECT_EQ(shown(u"lblCardName"), u"灯守リノ"_s);  // the first card, from the start
-    EXPECT_FALSE(in(&w, u"imgCard")->pixmap().isNull());
-    EXPECT_EQ(in(&w, u"lblCardName")->geometry(), px(720, 4600, 3255, 255));
-    EXPECT_EQ(in<QWidget>(&w, u"txtAbility")->geometry(), px(120, 5160, 5415, 1680));
+    EXPECT_EQ(std::tuple(shown(u"lblCardName"), in(&w, u"imgCard")->pixmap().isNull(),
+                         in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
+              std::tuple(u"灯守リノ"_s, false, px(720, 4600, 3255, 255), px(120, 5160, 5415, 1680)));
 
     moveTo(2, 3);
     EXPECT_EQ(shown(u"lblCardName"), u"鐘"_s);

@@ -22,6 +22,7 @@ constexpr TotalLabel kAll[] = {TotalLabel::lblSum,          TotalLabel::lblSideS
                                TotalLabel::lblCharacterSum, TotalLabel::lblSpellSum, TotalLabel::lblCommandSum};
 using Six = std::array<qint32, 6>;
 using SixColours = std::array<Rgb, 6>;
+constexpr SixColours kSentinels{kSentinel, kSentinel, kSentinel, kSentinel, kSentinel, kSentinel};
 
 const Limits kLimits{50, 10, 3};
 
@@ -61,7 +62,7 @@ void setTotals(Totals& t, const Six& captions, const SixColours& colours)
 TEST(Totals, StartAndResetState)
 {
     Totals t;
-    setTotals(t, {17, 17, 17, 17, 17, 17}, SixColours{kSentinel, kSentinel, kSentinel, kSentinel, kSentinel, kSentinel});
+    setTotals(t, {17, 17, 17, 17, 17, 17}, kSentinels);
     t.resetForLoad();
     EXPECT_TRUE(t == Totals());
     EXPECT_EQ(std::pair(values(t), backgrounds(t)),
@@ -116,7 +117,7 @@ TEST(CountEditing, EdgeCasesOfOnePress)
             for (qint32 row : {1, 2})
                 grid.setForeColor(col, row, kSentinel);
         Totals totals;
-        setTotals(totals, start, SixColours{kSentinel, kSentinel, kSentinel, kSentinel, kSentinel, kSentinel});
+        setTotals(totals, start, kSentinels);
         Six expected{};
         for (size_t i = 0; i < 6; ++i)
             expected[i] = start[i] + c.deltas[i];
@@ -203,7 +204,8 @@ TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
     EXPECT_EQ(ui.processEventsCalls, 4) << "the window stays responsive, once per row";
     QStringList rows;  // deck, side, side colour
     for (qint32 r = 1; r <= 4; ++r)
-        rows << u"%1 %2 %3"_s.arg(deckOf(grid, r)).arg(grid.cellText(colSide, r)).arg(grid.foreColor(colSide, r) == kGrey);
+        rows << u"%1 %2 %3"_s.arg(deckOf(grid, r)).arg(grid.cellText(colSide, r))
+                    .arg(grid.foreColor(colSide, r) == kGrey);
     EXPECT_EQ(rows, (QStringList{u"3 0 1"_s, u"2 0 1"_s, u"1 0 1"_s, u"2 0 1"_s}));
     // The side sum takes the deck's caption and colour, the side board starts over.
     Totals expected;

@@ -38,11 +38,8 @@ protected:
         w.show();
     }
     frmSerch& dialog() { return *w.serch(); }
-    template <typename T = QWidget>
-    T* c(const QString& name)  // a missing control crashes the test
-    {
-        return dialog().findChild<T*>(name);
-    }
+    template <typename T = QWidget>  // a missing control crashes the test
+    T* c(const QString& name) { return dialog().findChild<T*>(name); }
     void click(const QString& button) { c<QPushButton>(button)->click(); }
     void check(const QString& box, bool on) { c<QCheckBox>(box)->setChecked(on); }
     // A list's items, the current one marked "*".
@@ -226,9 +223,8 @@ TEST_F(SearchAndSort, ConditionsRoundTripThroughTheControls)
     ASSERT_TRUE(read) << error.toStdString();
     dialog().fsubSetConditions(*read);
     EXPECT_EQ(dialog().fsubGetConditions().toJson(), read->toJson());
-    EXPECT_EQ(items(u"cmbCostU"_s), u"- 0 1 2 3 *12"_s);
-    EXPECT_TRUE(c(u"txtName2"_s)->isEnabled());
-    EXPECT_TRUE(c(u"lblSel_10"_s)->isEnabled());
+    EXPECT_EQ(std::tuple(items(u"cmbCostU"_s), c(u"txtName2"_s)->isEnabled(), c(u"lblSel_10"_s)->isEnabled()),
+              std::tuple(u"- 0 1 2 3 *12"_s, true, true));
 }
 
 }  // namespace
