@@ -12,6 +12,7 @@ else
   home=$work/home
   mkdir -p "$home/card"
   "$build/gencatalogue" "$cards" -o "$home/card/cardlist.ini"
+  touch -d '1 hour ago' "$home/card/cardlist.ini"  # a catalogue as found on disk, not one just written
 fi
 cat > "$work/inner.sh" <<'INNER'
 bin=$1; home=$2; out=$3

@@ -129,6 +129,9 @@ bool Loader::run()
     }
 
     const QString settings = QString::fromUtf16(CatalogueText::kSettingsSection);
+    // The preview that follows a load reads the same file: one parse serves both, and its text is
+    // the one the grid's cells point into.
+    api_.setShareParsedFile(true);
     api_.setIniFileName(path);
     api_.setAppName(settings);
     total_ = setting(CatalogueText::kTotal, CatalogueText::kMaxCardTotal);

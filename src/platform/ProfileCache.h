@@ -11,7 +11,8 @@ class ProfileIndex;
 // modification and change times. A file modified shortly before it was read may change again
 // within the file system's timestamp resolution without any of these moving, so such an entry is
 // read afresh until the file has stood still long enough. For the user-interface thread only: the
-// kept indexes answer look-ups through caches of their own.
+// kept indexes answer look-ups through caches of their own (other threads may read a kept index
+// at the same time through cursors of their own).
 namespace ProfileCache {
 
 // The parsed file at path; a missing file gives an empty index and is not kept.
