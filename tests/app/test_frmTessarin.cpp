@@ -125,8 +125,8 @@ TEST_F(MainWindowTest, ShowsTheTitleTheGridAndTheControlsAtStart)
     EXPECT_EQ(child<QLabel>(u"lblSum")->font().family(), u"ＭＳ ゴシック"_s);
     EXPECT_EQ(QFontInfo(child<QLabel>(u"lblSum")->font()).family(), u"IPAGothic"_s);
     EXPECT_EQ(QFontInfo(child<QLabel>(u"lblSumTitle")->font()).family(), u"IPAPGothic"_s);
-    EXPECT_EQ(background(u"lblSum"), QColor(255, 255, 128));
-    EXPECT_EQ(background(u"lblCharacterSum"), QColor(255, 255, 255));
+    EXPECT_EQ(std::pair(background(u"lblSum"), background(u"lblCharacterSum")),
+              std::pair(QColor(255, 255, 128), QColor(255, 255, 255)));
 }
 
 TEST_F(MainWindowTest, TheCloseBoxDoesNothingButTheCloseButtonAsks)
@@ -162,13 +162,12 @@ TEST_F(MainWindowTest, StepButtonsAndTheSideResetMoveTheLabels)
         press(colDeckUp, 1);
     for (qint32 row = 3; row <= 49; ++row)
         press(colDeckUp, row);
-    EXPECT_EQ(std::tuple(text(u"lblSum"), text(u"lblSpellSum"), text(u"lblCharacterSum"), text(u"lblCommandSum")),
-              std::tuple(u"50"_s, u"19"_s, u"16"_s, u"15"_s));
-    EXPECT_EQ(background(u"lblSum"), QColor(255, 255, 255)) << "the deck is complete";
+    EXPECT_EQ(std::tuple(text(u"lblSum"), text(u"lblSpellSum"), text(u"lblCharacterSum"), text(u"lblCommandSum"),
+                         background(u"lblSum")),
+              std::tuple(u"50"_s, u"19"_s, u"16"_s, u"15"_s, QColor(255, 255, 255)));  // white: the deck is complete
     child<QCheckBox>(u"chkSide")->setChecked(true);
-    press(colSideDown, 1);
-    press(colSideDown, 1);
-    press(colSideUp, 2);
+    for (const auto& [col, row] : {std::pair{colSideDown, 1}, {colSideDown, 1}, {colSideUp, 2}})
+        press(col, row);
     EXPECT_EQ(std::pair(text(u"lblSideSum"), text(u"lblSide")), std::pair(u"49"_s, u"1"_s));
     QTest::mouseClick(child<QPushButton>(u"cmdSideReset"), Qt::LeftButton);
     EXPECT_EQ(std::pair(text(u"lblSideSum"), text(u"lblSide")), std::pair(u"50"_s, u"0"_s));
