@@ -72,6 +72,7 @@ TEST(Totals, StartAndResetState)
 
 // Each case starts one card row from (deck, side) with totals well inside every limit, presses once
 // and expects the row and the change of every total (Sum, SideSum, Side, Character, Spell, Command).
+// Plain steps from zero are in the press sequence further down.
 struct PressCase {
     const char* name;
     qint32 deck, side;
@@ -93,12 +94,9 @@ const PressCase kPressCases[] = {
     {"deck0_down_absorbed", 0, 0, u"Character", colDeckDown, 0, 0, {0, 0, 0, 0, 0, 0}},
     {"deck2_sideMinus2_sideDown_absorbed", 2, -2, u"Character", colSideDown, 2, -2, {0, 0, 0, 0, 0, 0}},
     {"side1_to_0_lowers_side", 1, 1, u"Spell", colSideDown, 1, 0, {0, -1, -1, 0, 0, 0}},
-    {"side0_to_minus1_keeps_side", 1, 0, u"Spell", colSideDown, 1, -1, {0, -1, 0, 0, 0, 0}},
     {"sideMinus1_to_0_keeps_side", 1, -1, u"Spell", colSideUp, 1, 0, {0, 1, 0, 0, 0, 0}},
-    {"side0_to_1_raises_side", 1, 0, u"Spell", colSideUp, 1, 1, {0, 1, 1, 0, 0, 0}},
     {"other_type_no_type_total", 0, 0, u"Artifact", colDeckUp, 1, 0, {1, 1, 0, 0, 0, 0}},
     {"type_match_is_case_sensitive", 0, 0, u"character", colDeckUp, 1, 0, {1, 1, 0, 0, 0, 0}},
-    {"character_up", 0, 0, u"Character", colDeckUp, 1, 0, {1, 1, 0, 1, 0, 0}},
     {"command_up", 2, -1, u"Command", colDeckUp, 3, -1, {1, 1, 0, 0, 0, 1}},
     {"count_column_press_only_colours", 2, -1, u"Command", colDeck, 2, -1, {0, 0, 0, 0, 0, 0}},
     {"name_column_press_only_colours", 0, 1, u"Spell", colName, 0, 1, {0, 0, 0, 0, 0, 0}},

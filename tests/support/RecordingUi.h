@@ -48,12 +48,12 @@ public:
     void setWindowTitle(const QString& title) override { titles << title; }
     void setControlsEnabled(bool enabled) override { controlsEnabled << enabled; }
     void setSearchEnabled(bool enabled) override { searchEnabled << enabled; }
-    void waitCreate() override { waitEvent(u"create", true); }
-    void waitShow() override { waitEvent(u"show", true); }
+    void waitCreate() override { waitEvents << QStringLiteral("create"); waitOpen = true; }
+    void waitShow() override { waitEvents << QStringLiteral("show"); waitOpen = true; }
     bool waitProgressDue() override { return true; }
     void waitSetMessage(const QString& text) override { waitMessages << text; }
     void waitSetProgress(qint32 maximum, qint32 value) override { waitProgress.append({maximum, value}); }
-    void waitClose() override { waitEvent(u"close", false); }
+    void waitClose() override { waitEvents << QStringLiteral("close"); waitOpen = false; }
     void totalsChanged() override {}
 
     QString lastTitle() const { return titles.isEmpty() ? QString() : titles.last(); }
@@ -63,11 +63,6 @@ private:
     {
         filters << filter;
         return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    void waitEvent(const char16_t* event, bool open)
-    {
-        waitEvents << QString::fromUtf16(event);
-        waitOpen = open;
     }
 };
 
