@@ -2,6 +2,7 @@
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
 
+#include "Child.h"
 #include "Fixtures.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ protected:
         return out;
     }
     template <typename T = QLabel>  // a missing control crashes the test
-    static T* in(const QWidget* top, const char16_t* name) { return top->findChild<T*>(QString::fromUtf16(name)); }
+    static T* in(const QWidget* top, const char16_t* name) { return child<T>(top, QString::fromUtf16(name)); }
     QString shown(const char16_t* name) const { return in(&w, name)->text(); }
     void moveTo(int col, int row) { w.grid()->setCurrentIndex(w.grid()->model()->index(row - 1, col - 1)); }
     QRect px(qint32 l, qint32 t, qint32 wd, qint32 h) const

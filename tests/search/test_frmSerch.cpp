@@ -3,6 +3,7 @@
 #include "search/SearchConditions.h"
 #include "search/frmSerch.h"
 
+#include "Child.h"
 #include "Fixtures.h"
 #include "WindowSystemClose.h"
 
@@ -38,8 +39,8 @@ protected:
         w.show();
     }
     frmSerch& dialog() { return *w.serch(); }
-    template <typename T = QWidget>  // a missing control crashes the test
-    T* c(const QString& name) { return dialog().findChild<T*>(name); }
+    template <typename T = QWidget>
+    T* c(const QString& name) { return child<T>(&dialog(), name); }
     void click(const QString& button) { c<QPushButton>(button)->click(); }
     void check(const QString& box, bool on) { c<QCheckBox>(box)->setChecked(on); }
     // A list's items, the current one marked "*".
