@@ -4,6 +4,7 @@
 #include "ProfileSyntax.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <bit>
 
@@ -36,8 +37,9 @@ qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
 
 std::shared_ptr<const QString> readDecoded(const QString& path)
 {
+    // A FIFO or a device would block or never end: only regular files are read.
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::make_shared<const QString>();
     const QByteArray bytes = file.readAll();
     return std::make_shared<const QString>(Cp932::decode(bytes));

@@ -53,7 +53,7 @@ bool writeProfileValue(const QString& path, QStringView section, QStringView key
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
         QFile in(path);
-        if (!in.open(QIODevice::ReadOnly))
+        if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly))
             return false;
         bytes = in.readAll();
         if (in.error() != QFileDevice::NoError)

@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -16,7 +17,7 @@ qint32 applySearch(const SearchConditions& conditions, CardGrid& grid, Ui& ui)
 {
     const QString path = ProgramFolder::catalogueFile();
     QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
         ui.messageBox(CatalogueText::missingFileMessage(ProgramFolder::path()), CatalogueText::missingFileTitle(),
                       MsgIcon::None, MsgButtons::Ok);
         grid.setRowsHidden(std::vector<bool>(size_t(grid.rowCount()), false));
