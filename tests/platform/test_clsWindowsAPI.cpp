@@ -148,8 +148,10 @@ TEST_F(ProfileTest, WriteChangesOnlyTheKeysLineOrAddsIt)
         {u"[Card]\r\n[001]\r\n"_s, u"ShowSelect"_s, {}, u"1"_s, u"[Card]\r\nShowSelect=1\r\n[001]\r\n"_s},
         {u"[Card]\r\nA=1\r\n[Card]\r\nB=2\r\n"_s, u"ShowSelect"_s, {}, u"1"_s,
          u"[Card]\r\nA=1\r\nShowSelect=1\r\n[Card]\r\nB=2\r\n"_s},
+        {u"[Card]\r\nTotal=3"_s, u"ShowSelect"_s, {}, u"1"_s, u"[Card]\r\nTotal=3\r\nShowSelect=1"_s},
         {u"[Card]\nTotal=3\n[001]\n"_s, u"ShowSelect"_s, {}, u"1"_s, u"[Card]\nTotal=3\nShowSelect=1\n[001]\n"_s},
         {u"[001]\r\nName=x\r\n"_s, u"ShowSelect"_s, {}, u"1"_s, u"[001]\r\nName=x\r\n[Card]\r\nShowSelect=1\r\n"_s},
+        {u"[001]\r\nName=x"_s, u"ShowSelect"_s, u" "_s, u"1"_s, u"[001]\r\nName=x\r\n[Card]\r\nShowSelect=1\r\n"_s},
         {u""_s, u"ShowSelect"_s, {}, u"1"_s, u"[Card]\r\nShowSelect=1\r\n"_s},
     };
     for (const auto& [before, key, section, value, after] : cases) {
