@@ -173,11 +173,8 @@ TEST_F(ProfileTest, WriteInALargeFile)
     for (const int i : {0, 1, 9999, 20000, 29999, 39999}) {
         const QString file = withBytes(u"large.ini"_s, original);
         ASSERT_TRUE(setValue(file, u"Name"_s, u"新ソ"_s, u"S"_s + QString::number(i))) << i;
-        QByteArray expected = original;
-        const QByteArray oldLine = cp932(u"\nName=評ー%1\r"_s.arg(i));
-        const qsizetype at = expected.indexOf(oldLine);
-        ASSERT_GE(at, 0);
-        EXPECT_EQ(Fixtures::readBytes(file), expected.replace(at, oldLine.size(), cp932(u"\nName=新ソ\r"_s))) << i;
+        const QByteArray oldLine = cp932(u"\nName=評ー%1\r"_s.arg(i));  // one line of the file
+        EXPECT_EQ(Fixtures::readBytes(file), QByteArray(original).replace(oldLine, cp932(u"\nName=新ソ\r"_s))) << i;
     }
     const QString file = withBytes(u"large.ini"_s, original);
     ASSERT_TRUE(setValue(file, u"Name"_s, u"x"_s, u"S40000"_s));
