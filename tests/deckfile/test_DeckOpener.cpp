@@ -18,15 +18,13 @@ struct OpenCase {
 
 // Card n is in row n; P0k is row 300 + k.
 const OpenCase kOpenCases[] = {
-    {"shortAndFullRecords", {u"3,1"_s, u"1,002,Name"_s}, {u"1:3/0"_s, u"2:1/0"_s}},
-    {"heldAtTheCopyLimit", {u"5,001,Name"_s}, {u"1:3/0"_s}},
-    {"halfRoundsDown", {u"2.5,001,Name"_s}, {u"1:2/0"_s}},
-    {"halfRoundsUpThenHeld", {u"3.5,001,Name"_s}, {u"1:3/0"_s}},
-    {"removalWithCopies", {u"2,010,A"_s, u"-2,010,Name"_s}, {u"10:2/-2"_s}},
+    {"shortFullAndPromotionalRecords", {u"3,1"_s, u"1,002,Name"_s, u"1,P02,Name"_s}, {u"1:3/0"_s, u"2:1/0"_s, u"302:1/0"_s}},
+    // held at the copy limit, a half rounding down, a half rounding up and then held
+    {"countsRoundedAndHeld", {u"5,001,N"_s, u"2.5,002,N"_s, u"3.5,003,N"_s}, {u"1:3/0"_s, u"2:2/0"_s, u"3:3/0"_s}},
+    // removals count on the side board, before and after a separator; a third is absorbed
+    {"removals", {u"2,010,A"_s, u"-2,010,N"_s, u"2,001,A"_s, u"--"_s, u"-3,001,A"_s}, {u"1:2/-2"_s, u"10:2/-2"_s}},
     {"nothingCounted", {u"-2,010,Name"_s, u"1,p01,Name"_s, u"0,001,Name"_s, u"abc,001,Name"_s}, {}},
     {"separatorWithFields", {u"--,x,y"_s, u"1,002,B"_s}, {u"2:0/1"_s}},
-    {"thirdRemovalAbsorbed", {u"2,001,A"_s, u"--"_s, u"-3,001,A"_s}, {u"1:2/-2"_s}},
-    {"promotional", {u"1,P02,Name"_s}, {u"302:1/0"_s}},
     {"missingCardNumberStops", {u"1,001,A"_s, u"3"_s, u"1,002,B"_s}, {u"1:1/0"_s}, false,
      u"インデックスが有効範囲にありません。"_s},
     {"sideBoardAddsUpToTheLimit", {u"2,003,C"_s, u"--"_s, u"3,003,C"_s, u"1,004,D"_s}, {u"3:2/1"_s, u"4:0/1"_s}},
