@@ -67,7 +67,8 @@ TEST_F(LoaderTest, FillsRowsWithGapsAndPromotionalRowsUpToTheFirstBlankNameAndRe
     fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, colDeckUp, 1);
     ASSERT_NE(state.totals, Totals());
     ASSERT_EQ(load(false), 0);
-    EXPECT_EQ(std::tuple(state.fpsCardList.rowHidden(1), state.fpsCardList.rowHidden(2), cell(colDeck, 1), state.totals),
+    EXPECT_EQ(std::tuple(state.fpsCardList.rowHidden(1), state.fpsCardList.rowHidden(2), cell(colDeck, 1),
+                         state.totals),
               std::tuple(false, true, u"0"_s, Totals()));
 
     // Total 0 leaves the promotional rows only; large numbers keep all their digits.
@@ -178,7 +179,7 @@ TEST_F(LoaderTest, ReportsProgressPerRegularCardAndReadsALargeCatalogueOnTwoThre
     EXPECT_GE(ui.processEventsCalls, 5001);
     EXPECT_EQ(std::tuple(ui.waitMessages[6], ui.waitProgress.last(), column(colName).join(u""_s), column(colNo).last(),
                          state.serch.lstClass, state.serch.pNodeMax),
-              std::tuple(CatalogueText::progressText(7, 5000), std::pair<qint32, qint32>{5000, 5000}, u"byp"_s, u"P01"_s,
+              std::tuple(CatalogueText::progressText(7, 5000), std::pair(5000, 5000), u"byp"_s, u"P01"_s,
                          QStringList{u"（種族なし）"_s, u"獣"_s, u"竜"_s}, 7));
 }
 

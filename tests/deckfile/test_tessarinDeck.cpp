@@ -115,7 +115,8 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
         EXPECT_EQ(run(args).status, 2) << args.join(u' ').toStdString();
 
     r = runTool({u"--help"_s});
-    EXPECT_EQ(std::tuple(r.status, r.out.contains(u"check [--json] DECKFILE"_s), r.out.contains(u"save DECKFILE OUTFILE"_s)),
+    EXPECT_EQ(std::tuple(r.status, r.out.contains(u"check [--json] DECKFILE"_s),
+                         r.out.contains(u"save DECKFILE OUTFILE"_s)),
               std::tuple(0, true, true));
 }
 

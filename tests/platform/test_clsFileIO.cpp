@@ -67,9 +67,9 @@ TEST_F(FileIOTest, LineEndsOfEveryKind)
 
 TEST_F(FileIOTest, CountRecord)
 {
-    EXPECT_EQ((QList<qint32>{count(withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n")), count(withBytes(u"lf.txt"_s, "1\n2\n3\n")),
-                             count(withBytes(u"cr.txt"_s, "1\r2\r3")), count(withBytes(u"empty.txt"_s, "")),
-                             count(file(u"missing.txt"_s)), count(path())}),
+    EXPECT_EQ((QList<qint32>{count(withBytes(u"crlf.txt"_s, "1\r\n2\r\n3\r\n")),
+                             count(withBytes(u"lf.txt"_s, "1\n2\n3\n")), count(withBytes(u"cr.txt"_s, "1\r2\r3")),
+                             count(withBytes(u"empty.txt"_s, "")), count(file(u"missing.txt"_s)), count(path())}),
               (QList<qint32>{3, 3, 3, 0, -1, -1}));
 
     // The empty argument takes the property and gets it written back.
@@ -126,7 +126,8 @@ TEST_F(FileIOTest, OpenModes)
     EXPECT_EQ(std::pair(empty, io.OpenMode()), std::pair(name, 2));
     ASSERT_TRUE(io.WriteLine(u"only"_s));
     ASSERT_TRUE(open(io, withBytes(u"b.txt"_s, "b\r\n"), 1));
-    EXPECT_EQ(std::pair(Fixtures::readBytes(name), readAll(io)), std::pair(QByteArray("only\r\n"), QStringList{u"b"_s}));
+    EXPECT_EQ(std::pair(Fixtures::readBytes(name), readAll(io)),
+              std::pair(QByteArray("only\r\n"), QStringList{u"b"_s}));
 
     mode = 4;
     EXPECT_EQ(said(io.OpenFile(name, mode), io), std::pair(false, u"オープンモードの指定が不正です。"_s));
