@@ -84,25 +84,16 @@ TEST_F(FileIOTest, LineEndsOfEveryKindReadAndCounted)
     EXPECT_EQ(std::pair(line, io.Opened()), std::pair(u"2,002,b"_s, true));
 }
 
-TEST_F(FileIOTest, EndFile)
+TEST_F(FileIOTest, OpenModesAndEndFile)
 {
     clsFileIO io;
     EXPECT_EQ(said(io.EndFile(), io), std::pair(true, u"52..ファイル名または番号が不正です。"_s));
     ASSERT_TRUE(open(io, withBytes(u"empty.txt"_s, ""), 1));
     EXPECT_EQ(said(io.EndFile(), io), std::pair(true, QString()));
-    ASSERT_TRUE(open(io, withBytes(u"one.txt"_s, "x"), 1));
-    EXPECT_FALSE(io.EndFile());
-    ASSERT_TRUE(open(io, file(u"w.txt"_s), 2));
-    EXPECT_EQ(said(io.EndFile(), io), std::pair(true, kBadFileMode));
-}
-
-TEST_F(FileIOTest, OpenModes)
-{
-    clsFileIO io;
     QString name = withBytes(u"a.txt"_s, "old\r\n");
     qint32 mode = 0;
     ASSERT_TRUE(io.OpenFile(name, mode));
-    EXPECT_EQ(std::pair(mode, io.CurrentRow()), std::pair(1, 1));
+    EXPECT_EQ(std::tuple(mode, io.CurrentRow(), io.EndFile()), std::tuple(1, 1, false));
 
     // 0 takes the property; a given mode becomes the property.
     io.setOpenMode(3);
@@ -118,7 +109,8 @@ TEST_F(FileIOTest, OpenModes)
     mode = 2;
     QString empty;
     ASSERT_TRUE(io.OpenFile(empty, mode));
-    EXPECT_EQ(std::pair(empty, io.OpenMode()), std::pair(name, 2));
+    EXPECT_EQ(std::tuple(empty, io.OpenMode(), said(io.EndFile(), io)),
+              std::tuple(name, 2, std::pair(true, kBadFileMode)));
     ASSERT_TRUE(io.WriteLine(u"only"_s));
     ASSERT_TRUE(open(io, withBytes(u"b.txt"_s, "b\r\n"), 1));
     EXPECT_EQ(std::pair(Fixtures::readBytes(name), readAll(io)),
@@ -166,8 +158,7 @@ TEST_F(FileIOTest, PlatformErrors)
     ASSERT_TRUE(open(io, u"/dev/full"_s, 2));
     EXPECT_EQ(said(io.WriteLine(u"lost"_s), io), std::pair(false, u"61..ディスクの空き容量が不足しています。"_s));
     io.setErrMessage({});
-    EXPECT_FALSE(io.WriteData({u"a"_s}, false));
-    EXPECT_TRUE(io.ErrMessage().startsWith(u"61.."_s));
+    EXPECT_EQ(said(io.WriteData({u"a"_s}, false), io), std::pair(false, u"61..ディスクの空き容量が不足しています。"_s));
 }
 
 TEST_F(FileIOTest, WritesExactBytes)
