@@ -60,20 +60,6 @@ TEST(DeckOpenerTest, ReplaysTheRecords)
     }
 }
 
-TEST(DeckOpenerTest, CommandLineFormsOpenTheFileAndLoseTheirQuotes)
-{
-    DeckFixture f(10);
-    const QString path = f.deckFile(u"my deck.txt"_s, {u"1,002,B"_s});
-    for (const QString& given : {u"\"%1\""_s, u"%1"_s, u"\"%1"_s}) {  // the caller's text loses its quotes
-        QString arg = given.arg(path);
-        plngOpenFile(f.state, f.ui, arg);
-        EXPECT_EQ(std::tuple(arg, f.counts(), f.ui.lastTitle()),
-                  std::tuple(path, QStringList{u"2:1/0"_s}, u"Tessarin ver1.0.0 - my deck.txt"_s))
-            << given.toStdString();
-    }
-    EXPECT_EQ(std::pair(f.ui.messages, deckDisplayName(u"C:\\decks\\a.txt"_s)), std::pair(Messages(), u"a.txt"_s));
-}
-
 TEST(DeckOpenerTest, NoRegularFileOrAFailedReloadKeepsTheDeckAndAMissingFileEmptiesIt)
 {
     DeckFixture f(10);
@@ -98,7 +84,7 @@ TEST(DeckOpenerTest, NoRegularFileOrAFailedReloadKeepsTheDeckAndAMissingFileEmpt
               std::tuple(QStringList{u"1:2/0"_s}, totals, 0, Messages{{u"型が一致しません。"_s, u"Tessarin"_s}}));
 }
 
-TEST(DeckOpenerTest, TheDialogPathAndItsCancel)
+TEST(DeckOpenerTest, TheDialogItsCancelAndTheCommandLineForms)
 {
     DeckFixture f(10);
     f.deckFile(u"one.deck"_s, {u"3,001,A"_s, u"--"_s, u"1,002,B"_s});
@@ -114,6 +100,16 @@ TEST(DeckOpenerTest, TheDialogPathAndItsCancel)
     // the second deck replaces the first
     EXPECT_EQ(std::tuple(f.counts(), f.ui.lastTitle(), empty),
               std::tuple(QStringList{u"1:3/0"_s, u"2:0/1"_s}, u"Tessarin ver1.0.0 - one.deck"_s, QString()));
+
+    const QString path = f.deckFile(u"my deck.txt"_s, {u"1,002,B"_s});
+    for (const QString& given : {u"\"%1\""_s, u"%1"_s, u"\"%1"_s}) {  // the caller's text loses its quotes
+        QString arg = given.arg(path);
+        plngOpenFile(f.state, f.ui, arg);
+        EXPECT_EQ(std::tuple(arg, f.counts(), f.ui.lastTitle()),
+                  std::tuple(path, QStringList{u"2:1/0"_s}, u"Tessarin ver1.0.0 - my deck.txt"_s))
+            << given.toStdString();
+    }
+    EXPECT_EQ(std::pair(f.ui.messages, deckDisplayName(u"C:\\decks\\a.txt"_s)), std::pair(Messages(), u"a.txt"_s));
 }
 
 }  // namespace
