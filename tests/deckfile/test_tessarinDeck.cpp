@@ -62,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatuses)
+TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEditorWould)
 {
     const QByteArray catalogue = Fixtures::readBytes(home.cataloguePath());
     const QString good = deck(u"good.txt"_s, complete());
@@ -85,6 +85,15 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatuses)
 
     r = run({u"check"_s, good});
     EXPECT_EQ(std::pair(r.status, r.out.contains(u"札1"_s)), std::pair(0, true));
+
+    // save writes what the editor would, or fails with the editor's message
+    const QString in = deck(u"in.txt"_s, {u"-1,003,x"_s, u"3,003,x"_s, u"--"_s, u"1,P01,x"_s});
+    const QString out = home.file(u"out.deck"_s);
+    r = run({u"save"_s, in, out});
+    EXPECT_EQ(std::pair(r.status, Fixtures::readBytes(out)),
+              std::pair(0, Cp932::encode(u"3,003,札3\r\n--\r\n1,P01,記念札\r\n"_s))) << r.err.toStdString();
+    r = run({u"save"_s, in, home.file(u"in.txt/below"_s)});
+    EXPECT_EQ(std::pair(r.status, r.err.contains(u"デッキファイルを保存できませんでした。"_s)), std::pair(2, true));
     EXPECT_EQ(Fixtures::readBytes(home.cataloguePath()), catalogue) << "the catalogue is never written";
 }
 
@@ -117,18 +126,6 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
     EXPECT_EQ(std::tuple(r.status, r.out.contains(u"check [--json] DECKFILE"_s),
                          r.out.contains(u"save DECKFILE OUTFILE"_s)),
               std::tuple(0, true, true));
-}
-
-TEST_F(CompanionTest, SaveWritesWhatTheEditorWould)
-{
-    const QString in = deck(u"in.txt"_s, {u"-1,003,x"_s, u"3,003,x"_s, u"--"_s, u"1,P01,x"_s});
-    const QString out = home.file(u"out.deck"_s);
-    Outcome r = run({u"save"_s, in, out});
-    EXPECT_EQ(std::pair(r.status, Fixtures::readBytes(out)),
-              std::pair(0, Cp932::encode(u"3,003,札3\r\n--\r\n1,P01,記念札\r\n"_s))) << r.err.toStdString();
-
-    r = run({u"save"_s, in, home.file(u"in.txt/below"_s)});
-    EXPECT_EQ(std::pair(r.status, r.err.contains(u"デッキファイルを保存できませんでした。"_s)), std::pair(2, true));
 }
 
 TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
