@@ -38,16 +38,16 @@ public:
         Fixtures::writeCp932Lines(home.file(name), lines);
         return home.file(name);
     }
-    QString cell(qint32 col, qint32 row) const { return state.fpsCardList.cellText(col, row); }
-    qint32 deck(qint32 row) const { return cell(colDeck, row).toInt(); }
-    qint32 side(qint32 row) const { return cell(colSide, row).toInt(); }
     // Every row whose counts are not both 0, as "row:deck/side".
     QStringList counts() const
     {
         QStringList out;
-        for (qint32 r = 1; r <= state.fpsCardList.rowCount(); ++r)
-            if (deck(r) != 0 || side(r) != 0)
-                out << QString::number(r) + u':' + QString::number(deck(r)) + u'/' + QString::number(side(r));
+        for (qint32 r = 1; r <= state.fpsCardList.rowCount(); ++r) {
+            const qint32 deck = state.fpsCardList.cellText(colDeck, r).toInt();
+            const qint32 side = state.fpsCardList.cellText(colSide, r).toInt();
+            if (deck != 0 || side != 0)
+                out << QStringLiteral("%1:%2/%3").arg(r).arg(deck).arg(side);
+        }
         return out;
     }
     void press(qint32 col, qint32 row, int times = 1)

@@ -16,9 +16,9 @@ TEST(CatalogueGenerator, StoredFormatAndDeterminism)
     const QByteArray bytes = generateCatalogue(200, 3, 11);
     EXPECT_EQ(generateCatalogue(200, 3, 11), bytes);
     EXPECT_NE(generateCatalogue(200, 3, 12), bytes);
-    EXPECT_FALSE(bytes.contains('?')) << "every character has a CP932 form";
-    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << "CR LF line ends only";
-    EXPECT_EQ(bytes.count('\r'), bytes.count("\r\n"));
+    // every character has a CP932 form; CR LF line ends only
+    EXPECT_EQ(std::tuple(bytes.contains('?'), bytes.count('\n'), bytes.count('\r')),
+              std::tuple(false, bytes.count("\r\n"), bytes.count("\r\n")));
     EXPECT_EQ(generateCatalogue(0, 0, 1), QByteArray("[Card]\r\nTotal=0\r\nShowSelect=1\r\nDeck=50\r\nLimit=3\r\n"));
 
     const QString text = Cp932::decode(bytes);
