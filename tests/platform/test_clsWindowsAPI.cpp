@@ -11,6 +11,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -189,6 +191,11 @@ TEST_F(ProfileTest, FailedWriteLeavesFilesAlone)
     EXPECT_FALSE(setValue(regular + u"/x.ini"_s, u"ShowSelect"_s, u"1"_s, {}) ||
                  setValue(file(u"folder.ini"_s), u"ShowSelect"_s, u"1"_s, {}));
     EXPECT_TRUE(QFileInfo(file(u"folder.ini"_s)).isDir());
+    // Opening a FIFO would wait for a writer forever: it reads as missing and is never written.
+    const QString fifo = file(u"fifo.ini"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(std::pair(read(fifo, u"Total"_s, u"Card"_s), setValue(fifo, u"Total"_s, u"1"_s, u"Card"_s)),
+              std::pair(QString(), false));
 
     // Names that could not be read back as written are refused.
     const std::tuple<const char*, QString, QString, QString> refused[] = {
