@@ -46,16 +46,6 @@ void answerNextMessageBox(QObject* context, ShownBox& out, QMessageBox::Standard
     timer->start(10);
 }
 
-QList<Fixtures::CatalogueCard> cards(int n)
-{
-    QList<Fixtures::CatalogueCard> out;
-    const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
-    for (int i = 1; i <= n; ++i)
-        out.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
-                    {u"Type="_s + types[i % 3], u"Name=札"_s + QString::number(i), u"Class=人間／獣"_s}});
-    return out;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
@@ -63,8 +53,12 @@ protected:
 
     void start(int cardCount = 12, const QString& showSelect = u"1"_s, QScreen* screen = nullptr)
     {
-        home.writeCatalogue(Fixtures::catalogueLines(QString::number(cardCount), showSelect, u"50"_s, u"3"_s,
-                                                     cards(cardCount)));
+        QList<Fixtures::CatalogueCard> cards;
+        const QString types[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
+        for (int i = 1; i <= cardCount; ++i)
+            cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
+                          {u"Type="_s + types[i % 3], u"Name=札"_s + QString::number(i), u"Class=人間／獣"_s}});
+        home.writeCatalogue(Fixtures::catalogueLines(QString::number(cardCount), showSelect, u"50"_s, u"3"_s, cards));
         w = std::make_unique<frmTessarin>();
         if (screen)
             w->setScreen(screen);
