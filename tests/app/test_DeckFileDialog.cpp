@@ -2,6 +2,7 @@
 
 #include "deckfile/DeckFileText.h"
 
+#include "Child.h"
 #include "QtPrinters.h"
 
 #include <QComboBox>
@@ -37,9 +38,7 @@ TEST(DeckFileDialogTest, SaveAddsTheSelectedExtensionAndAsksBeforeReplacing)
     d.selectFile(u"plain"_s);
     EXPECT_EQ(d.selectedFiles(), QStringList{dir.filePath(u"plain.txt"_s)});
 
-    auto* types = d.findChild<QComboBox*>(u"fileTypeCombo"_s);
-    ASSERT_NE(types, nullptr);
-    QTest::keyClick(types, Qt::Key_Down);  // as the user picks "*.deck"
+    QTest::keyClick(child<QComboBox>(&d, u"fileTypeCombo"_s), Qt::Key_Down);  // as the user picks "*.deck"
     d.selectFile(u"mydeck"_s);
     EXPECT_EQ(d.selectedFiles(), QStringList{dir.filePath(u"mydeck.deck"_s)});
     d.selectFile(u"named.txt"_s);
