@@ -61,10 +61,9 @@ TEST(Totals, StartAndResetState)
     EXPECT_EQ(t.caption(TotalLabel::lblSum), u"0"_s);
 }
 
-// Each case starts one card row from (deck, side) with totals well inside every limit, presses once
-// and expects the row and the change of every total (Sum, SideSum, Side, Character, Spell, Command).
-// Plain steps from zero are in the press sequence further down.
-// name, deck, side, type, column pressed, deck and side after, change of every total
+// Each case: one card row (name, deck, side, type) with totals well inside every limit, the column pressed
+// once, the row's deck and side after and the change of every total (Sum, SideSum, Side, Character, Spell,
+// Command). Plain steps from zero are in the press sequence further down.
 const std::tuple<const char*, qint32, qint32, const char16_t*, qint32, qint32, qint32, Six> kPressCases[] = {
     {"deck3_up_absorbed", 3, 0, u"Character", colDeckUp, 3, 0, {0, 0, 0, 0, 0, 0}},
     {"deck3_down", 3, 0, u"Character", colDeckDown, 2, 0, {-1, -1, 0, -1, 0, 0}},
