@@ -34,22 +34,13 @@ void setRow(CardGrid& grid, qint32 row, qint32 deck, qint32 side, const QString&
     grid.setCellText(colSide, row, QString::number(side));
 }
 
-qint32 deckOf(const CardGrid& grid, qint32 row) { return grid.cellText(colDeck, row).toInt(); }
-qint32 sideOf(const CardGrid& grid, qint32 row) { return grid.cellText(colSide, row).toInt(); }
-
-Six values(const Totals& t)
+// The six totals' values (&Totals::value) or backgrounds (&Totals::background), in kAll's order.
+template <typename T> std::array<T, 6> six(const Totals& t, T (Totals::*get)(TotalLabel) const)
 {
-    Six v{};
+    std::array<T, 6> v{};
     for (size_t i = 0; i < 6; ++i)
-        v[i] = t.value(kAll[i]);
+        v[i] = (t.*get)(kAll[i]);
     return v;
-}
-SixColours backgrounds(const Totals& t)
-{
-    SixColours c{};
-    for (size_t i = 0; i < 6; ++i)
-        c[i] = t.background(kAll[i]);
-    return c;
 }
 void setTotals(Totals& t, const Six& captions, const SixColours& colours)
 {
@@ -65,7 +56,7 @@ TEST(Totals, StartAndResetState)
     setTotals(t, {17, 17, 17, 17, 17, 17}, kSentinels);
     t.resetForLoad();
     EXPECT_TRUE(t == Totals());
-    EXPECT_EQ(std::pair(values(t), backgrounds(t)),
+    EXPECT_EQ(std::pair(six(t, &Totals::value), six(t, &Totals::background)),
               std::pair(Six{}, SixColours{kYellow, kYellow, kYellow, kWhite, kWhite, kWhite}));
     EXPECT_EQ(t.caption(TotalLabel::lblSum), u"0"_s);
 }
@@ -73,16 +64,8 @@ TEST(Totals, StartAndResetState)
 // Each case starts one card row from (deck, side) with totals well inside every limit, presses once
 // and expects the row and the change of every total (Sum, SideSum, Side, Character, Spell, Command).
 // Plain steps from zero are in the press sequence further down.
-struct PressCase {
-    const char* name;
-    qint32 deck, side;
-    const char16_t* type;
-    qint32 col;
-    qint32 deckAfter, sideAfter;
-    Six deltas;
-};
-
-const PressCase kPressCases[] = {
+// name, deck, side, type, column pressed, deck and side after, change of every total
+const std::tuple<const char*, qint32, qint32, const char16_t*, qint32, qint32, qint32, Six> kPressCases[] = {
     {"deck3_up_absorbed", 3, 0, u"Character", colDeckUp, 3, 0, {0, 0, 0, 0, 0, 0}},
     {"deck3_down", 3, 0, u"Character", colDeckDown, 2, 0, {-1, -1, 0, -1, 0, 0}},
     {"deck2_side1_up_absorbed", 2, 1, u"Spell", colDeckUp, 2, 1, {0, 0, 0, 0, 0, 0}},
@@ -105,30 +88,32 @@ const PressCase kPressCases[] = {
 TEST(CountEditing, EdgeCasesOfOnePress)
 {
     const Six start{20, 20, 5, 7, 6, 7};
-    for (const PressCase& c : kPressCases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, deck, side, type, col, deckAfter, sideAfter, deltas] : kPressCases) {
+        SCOPED_TRACE(name);
         CardGrid grid;
         grid.setRowCount(2);
         setRow(grid, 1, 1, 0, u"Spell"_s);  // a neighbour that must stay as it is
-        setRow(grid, 2, c.deck, c.side, QString::fromUtf16(c.type));
-        for (qint32 col : {colDeck, colSide})  // wrong colours everywhere, so that each refresh shows
+        setRow(grid, 2, deck, side, QString::fromUtf16(type));
+        for (qint32 column : {colDeck, colSide})  // wrong colours everywhere, so that each refresh shows
             for (qint32 row : {1, 2})
-                grid.setForeColor(col, row, kSentinel);
+                grid.setForeColor(column, row, kSentinel);
         Totals totals;
         setTotals(totals, start, kSentinels);
         Six expected{};
         for (size_t i = 0; i < 6; ++i)
-            expected[i] = start[i] + c.deltas[i];
+            expected[i] = start[i] + deltas[i];
 
-        const bool changed = fpsCardList_ButtonClicked(grid, totals, kLimits, c.col, 2);
+        const bool changed = fpsCardList_ButtonClicked(grid, totals, kLimits, col, 2);
 
-        EXPECT_EQ(std::tuple(deckOf(grid, 2), sideOf(grid, 2), values(totals), changed),
-                  std::tuple(c.deckAfter, c.sideAfter, expected,
-                             expected != start || c.deckAfter != c.deck || c.sideAfter != c.side));
+        EXPECT_EQ(
+            std::tuple(grid.cellText(colDeck, 2).toInt(), grid.cellText(colSide, 2).toInt(),
+                       six(totals, &Totals::value), changed),
+            std::tuple(deckAfter, sideAfter, expected, expected != start || deckAfter != deck || sideAfter != side));
         EXPECT_EQ(std::pair(grid.foreColor(colDeck, 2), grid.foreColor(colSide, 2)),
-                  std::pair(c.deckAfter == 0 ? kGrey : kBlack, c.sideAfter == 0 ? kGrey : kBlack));
+                  std::pair(deckAfter == 0 ? kGrey : kBlack, sideAfter == 0 ? kGrey : kBlack));
         // The size totals are coloured, the type totals never.
-        EXPECT_EQ(backgrounds(totals), (SixColours{kYellow, kYellow, kYellow, kSentinel, kSentinel, kSentinel}));
+        EXPECT_EQ(six(totals, &Totals::background),
+                  (SixColours{kYellow, kYellow, kYellow, kSentinel, kSentinel, kSentinel}));
         EXPECT_EQ(std::pair(grid.cellText(colDeck, 1), grid.foreColor(colDeck, 1)), std::pair(u"1"_s, kSentinel));
     }
 }
@@ -158,13 +143,8 @@ TEST(CountEditing, SizeTotalsTakeTheirLimitsColourAndPressesOffTheCardsChangeNot
     setRow(grid, 1, 0, 0, u"Character"_s);
     setRow(grid, 2, 0, 0, u"Spell"_s);
     Totals totals;
-    struct Step {
-        qint32 col, row;
-        bool changed;
-        Six after;
-        std::array<Rgb, 3> sizeColours;
-    };
-    const Step steps[] = {
+    // column, row pressed, changed, totals after, colours of the three size totals after
+    const std::tuple<qint32, qint32, bool, Six, std::array<Rgb, 3>> steps[] = {
         {colDeckUp, 1, true, {1, 1, 0, 1, 0, 0}, {kYellow, kYellow, kYellow}},
         {colDeckUp, 2, true, {2, 2, 0, 1, 1, 0}, {kWhite, kWhite, kYellow}},
         {colDeckUp, 2, true, {3, 3, 0, 1, 2, 0}, {kRed, kRed, kYellow}},
@@ -179,11 +159,11 @@ TEST(CountEditing, SizeTotalsTakeTheirLimitsColourAndPressesOffTheCardsChangeNot
         {colSideDown, 1, true, {2, 2, 1, 1, 1, 0}, {kWhite, kWhite, kWhite}},
     };
     int i = 0;
-    for (const Step& step : steps) {
-        const bool changed = fpsCardList_ButtonClicked(grid, totals, Limits{2, 1, 3}, step.col, step.row);
-        const SixColours colours = backgrounds(totals);
-        EXPECT_EQ(std::tuple(changed, values(totals), std::array{colours[0], colours[1], colours[2]}),
-                  std::tuple(step.changed, step.after, step.sizeColours)) << "step " << i++;
+    for (const auto& [col, row, changed, after, sizeColours] : steps) {
+        const bool pressed = fpsCardList_ButtonClicked(grid, totals, Limits{2, 1, 3}, col, row);
+        const SixColours colours = six(totals, &Totals::background);
+        EXPECT_EQ(std::tuple(pressed, six(totals, &Totals::value), std::array{colours[0], colours[1], colours[2]}),
+                  std::tuple(changed, after, sizeColours)) << "step " << i++;
     }
     EXPECT_EQ(std::pair(grid.cellText(colDeck, 0), grid.cellText(colSide, 0)), std::pair(u"枚数"_s, u"枚数"_s));
 }
@@ -202,7 +182,7 @@ TEST(SideReset, SideCountsToZeroAndSideTotalsFollowTheMainDeck)
     EXPECT_EQ(ui.processEventsCalls, 4) << "the window stays responsive, once per row";
     QStringList rows;  // deck, side, side colour
     for (qint32 r = 1; r <= 4; ++r)
-        rows << u"%1 %2 %3"_s.arg(deckOf(grid, r)).arg(grid.cellText(colSide, r))
+        rows << u"%1 %2 %3"_s.arg(grid.cellText(colDeck, r)).arg(grid.cellText(colSide, r))
                     .arg(grid.foreColor(colSide, r) == kGrey);
     EXPECT_EQ(rows, (QStringList{u"3 0 1"_s, u"2 0 1"_s, u"1 0 1"_s, u"2 0 1"_s}));
     // The side sum takes the deck's caption and colour, the side board starts over.

@@ -76,13 +76,10 @@ TEST_F(ProfileTest, IndexFollowsTheFileItReads)
     const QString second = withBytes(u"second.ini"_s, "[Card]\r\nTotal=2\r\n");
     clsWindowsAPI api;
     const auto total = [&api](const QString& file) {
-        if (!file.isEmpty())
-            api.setIniFileName(file);
+        api.setIniFileName(file);
         return api.GetInitValue(u"Total"_s, u"Card"_s);
     };
     EXPECT_EQ(total(withBytes(u"first.ini"_s, "[Card]\r\nTotal=1\r\n")) + total(second), u"12"_s);
-    ASSERT_TRUE(api.SetInitValue(u"Total"_s, u"5"_s, u"Card"_s));
-    EXPECT_EQ(total({}), u"5"_s) << "a write refreshes the index";
     ASSERT_TRUE(setValue(second, u"Total"_s, u"7"_s, u"Card"_s));
     EXPECT_EQ(read(second, u"Total"_s, u"Card"_s), u"7"_s) << "another object's write is seen by a new one";
 }
@@ -228,10 +225,8 @@ TEST_F(ProfileTest, LongValuesAndBadInputNeverBreakAReader)
         {"invalid CP932", invalid, u"Deck"_s, u"\uFFFD\uFFFD\uFFFD"_s},
         {"lone lead byte last", invalid, u"Limit"_s, u"3\uFFFD"_s},
         {"lone lead byte before CR LF", invalid, u"Name"_s, u"\uFFFD"_s},
-        {"3000 double-byte characters", text(QString(3000, u'表')), u"Text"_s, QString(2047, u'表')},
+        {"cut inside a character drops it", text(QString(3000, u'表')), u"Text"_s, QString(2047, u'表')},
         {"cut right after a character", text(u"a"_s + QString(3000, u'表')), u"Text"_s, u"a"_s + QString(2047, u'表')},
-        {"cut inside a character drops it", text(u"ab"_s + QString(3000, u'表')), u"Text"_s,
-         u"ab"_s + QString(2046, u'表')},
         {"exactly 4095 bytes", text(QString(4095, u'x')), u"Text"_s, QString(4095, u'x')},
         {"4096 bytes", text(QString(4096, u'x')), u"Text"_s, QString(4095, u'x')},
         {"half-width katakana take one byte", text(u"表"_s + QString(4096, u'ｱ')), u"Text"_s,
