@@ -57,7 +57,6 @@ protected:
     }
     template <typename T = QLabel>  // a missing control crashes the test
     static T* in(const QWidget* top, const char16_t* name) { return child<T>(top, QString::fromUtf16(name)); }
-    QString shown(const char16_t* name) const { return in(&w, name)->text(); }
     void moveTo(int col, int row) { w.grid()->setCurrentIndex(w.grid()->model()->index(row - 1, col - 1)); }
     QRect px(qint32 l, qint32 t, qint32 wd, qint32 h) const
     {
@@ -67,19 +66,19 @@ protected:
 
 TEST_F(CardWindowsTest, PreviewShowsTheFirstCardAndFollowsTheCurrentCellOnCardRows)
 {
-    EXPECT_EQ(std::tuple(shown(u"lblCardName"), in(&w, u"imgCard")->pixmap().isNull(),
+    EXPECT_EQ(std::tuple(in(&w, u"lblCardName")->text(), in(&w, u"imgCard")->pixmap().isNull(),
                          in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
               std::tuple(u"灯守リノ"_s, false, px(720, 4600, 3255, 255), px(120, 5160, 5415, 1680)));
 
     // A picture that does not decode shows nothing, and says nothing.
     moveTo(2, 2);
-    EXPECT_EQ(shown(u"lblCardType"), u"Spell Card"_s);
+    EXPECT_EQ(in(&w, u"lblCardType")->text(), u"Spell Card"_s);
     EXPECT_TRUE(in(&w, u"imgCard")->pixmap().isNull());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     for (const auto& [col, row] : {std::pair{2, 0}, {0, 4}, {20, 4}})
         Q_EMIT w.grid()->LeaveCell(2, 2, col, row, nullptr);
-    EXPECT_EQ(shown(u"lblCardName"), u"礫"_s);
+    EXPECT_EQ(in(&w, u"lblCardName")->text(), u"礫"_s);
 }
 
 TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)

@@ -83,11 +83,6 @@ TEST_F(SearchAndSort, StartUpLoadsTheDialogHiddenAndSelectsTheFirstFourCellsOfRo
     Q_EMIT w.grid()->Click(colUser, 2);  // an attribute cell previews and selects nothing
     EXPECT_TRUE(type->text().contains(u"Character"_s));
     EXPECT_EQ(selected(), (QList<qint32>{colNo, 3, colDeck, 3}));
-
-    w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
-    EXPECT_FALSE(dialog().isModal());
-    EXPECT_FALSE(windowSystemClose(dialog()));
-    EXPECT_TRUE(dialog().isVisible());
 }
 
 TEST_F(SearchAndSort, EnablesTheGovernedControlsByTheRuleAfterEveryChange)
@@ -143,6 +138,9 @@ TEST_F(SearchAndSort, FillsTheBoundListsFromTheMaximaUpToTheCap)
 TEST_F(SearchAndSort, ApplyCloseAndShowAllAndTheSortsThatFollowThem)
 {
     w.findChild<QPushButton*>(u"cmdSerch"_s)->click();
+    EXPECT_FALSE(dialog().isModal());
+    EXPECT_FALSE(windowSystemClose(dialog()));
+    EXPECT_TRUE(dialog().isVisible());
     check(u"chkType"_s, false);
     check(u"chkTypeSpell"_s, true);
     click(u"CancelButton"_s);
