@@ -154,12 +154,16 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
     EXPECT_EQ(QList<QJsonValue>({int(rows[0].toObject().size()), rows[0][u"colName"_s], rows[0][u"colDeck"_s]}),
               QList<QJsonValue>({19, u"記念札"_s, u"0"_s}));
 
+    const QString big = home.withBytes(u"big.json"_s, "{}");
+    QFile(big).resize(16 * 1024 * 1024 + 1);
     const std::pair<QStringList, QString> refusals[] = {
         {{u"--sort"_s, u"colFoo"_s}, u"colFoo"_s},
         {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
         {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
         {{u"extra"_s}, u"cards"_s},
         {{u"--sort"_s, u"colNo"_s, u"--sort"_s, u"colType"_s}, u"--sort given more than once"_s},
+        {{u"--where"_s, u"/dev/zero"_s}, u"/dev/zero: not a regular file"_s},
+        {{u"--where"_s, big}, u"big.json: larger than 16 MiB"_s},
     };
     for (const auto& [args, named] : refusals) {
         r = cards(args);
