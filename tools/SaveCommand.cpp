@@ -17,15 +17,14 @@ int saveCommand(const QCommandLineParser& args, QTextStream&, QTextStream& err)
     const QString deckFile = args.positionalArguments()[0];
     const QString outFile = args.positionalArguments()[1];
     if (const QString problem = unreadableDeck(deckFile); !problem.isNull()) {
-        err << problem << u'\n';
+        err << deckFile << u": "_s << problem << u'\n';
         return kFailed;
     }
     OpenedDeck o;
     openDeck(deckFile, o);
-    if (!o.error.isNull() || o.readError) {
-        err << deckFile << u": "_s
-            << (o.error.isNull() ? DeckFileText::readErrorMessage().trimmed() : o.error.replace(u"\r\n"_s, u" "_s))
-            << u'\n';
+    if (!o.error.isNull()) {
+        err << deckFile << u": "_s << (o.notes.failedLine > 0 ? u"line %1: "_s.arg(o.notes.failedLine) : QString())
+            << o.error << u'\n';
         return kFailed;
     }
     HeadlessUi ui;
