@@ -2,9 +2,12 @@
 
 #include "SearchFields.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
 
 #include <functional>
 #include <limits>
@@ -203,4 +206,31 @@ std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& jso
         }
     }
     return c;
+}
+
+QString SearchConditions::writeFile(const QString& path) const
+{
+    // A device or a pipe would be written through, or swapped for a plain file by the rename.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return u"not a regular file"_s;
+    const QByteArray bytes = toJson();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+std::optional<SearchConditions> SearchConditions::readFile(const QString& path, QString& error)
+{
+    constexpr qint64 kMaxBytes = 16 << 20;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > kMaxBytes) {
+        error = u"not a regular file of at most 16 MiB"_s;
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return fromJson(file.read(kMaxBytes + 1), error);
 }
