@@ -2,13 +2,12 @@
 
 #include "SearchFields.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QSet>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
@@ -28,8 +27,9 @@ std::optional<qint32> integerIn(const QJsonValue& v, qint32 low, qint32 high)
 {
     if (!v.isDouble())
         return std::nullopt;
+    // The range first: converting a double outside it to an integer is undefined.
     const double d = v.toDouble();
-    if (d != double(qint64(d)) || d < low || d > high)
+    if (!(d >= low && d <= high) || d != std::trunc(d))
         return std::nullopt;
     return qint32(d);
 }
@@ -169,6 +169,53 @@ const std::map<QString, Field>& fields()
     return all;
 }
 
+// Where the JSON value starting at `i` ends: at the comma or brace after it at its own depth.
+qsizetype skipValue(const QByteArray& json, qsizetype i)
+{
+    int depth = 0;
+    for (; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '"') {
+            for (++i; i < json.size() && json[i] != '"'; ++i)
+                if (json[i] == '\\')
+                    ++i;
+        } else if (c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ']' || c == '}') {
+            if (depth-- == 0)
+                return i;
+        } else if (c == ',' && depth == 0) {
+            return i;
+        }
+    }
+    return i;
+}
+
+// The first key the top-level object gives twice, or a null text. The parser keeps only the last
+// value of a key, which would silently drop a condition. `json` is a valid JSON object.
+QString repeatedKey(const QByteArray& json)
+{
+    QSet<QString> seen;
+    qsizetype i = json.indexOf('{') + 1;
+    while (true) {
+        const qsizetype open = json.indexOf('"', i);
+        if (open < 0 || json.lastIndexOf('}') < open)
+            return {};
+        qsizetype close = open + 1;
+        while (json[close] != '"')
+            close += json[close] == '\\' ? 2 : 1;
+        // The parser decodes the key's escapes, so "chk\u004eo" and "chkNo" are the same key.
+        const QString key = QJsonDocument::fromJson('[' + json.mid(open, close - open + 1) + ']').array()[0].toString();
+        if (seen.contains(key))
+            return key;
+        seen.insert(key);
+        i = skipValue(json, json.indexOf(':', close) + 1);
+        if (i >= json.size() || json[i] != ',')
+            return {};
+        ++i;
+    }
+}
+
 }  // namespace
 
 QByteArray SearchConditions::toJson() const
@@ -191,6 +238,10 @@ std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& jso
         error = u"expected one JSON object keyed by control names"_s;
         return std::nullopt;
     }
+    if (const QString key = repeatedKey(json); !key.isNull()) {
+        error = u"\"%1\": given more than once"_s.arg(key);
+        return std::nullopt;
+    }
     SearchConditions c;
     const QJsonObject o = doc.object();
     for (auto it = o.begin(); it != o.end(); ++it) {
@@ -206,31 +257,4 @@ std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& jso
         }
     }
     return c;
-}
-
-QString SearchConditions::writeFile(const QString& path) const
-{
-    // A device or a pipe would be written through, or swapped for a plain file by the rename.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return u"not a regular file"_s;
-    const QByteArray bytes = toJson();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
-
-std::optional<SearchConditions> SearchConditions::readFile(const QString& path, QString& error)
-{
-    constexpr qint64 kMaxBytes = 16 << 20;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > kMaxBytes) {
-        error = u"not a regular file of at most 16 MiB"_s;
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return std::nullopt;
-    }
-    return fromJson(file.read(kMaxBytes + 1), error);
 }
