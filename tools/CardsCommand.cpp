@@ -1,5 +1,7 @@
 #include "CardsCommand.h"
 
+#include "CommandTable.h"
+
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
 #include "platform/HeadlessUi.h"
@@ -8,7 +10,6 @@
 #include "search/SearchRun.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,8 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kFailed = 2;
 
 constexpr const char16_t* kColumnNames[kColumnCount] = {
     u"colNo",        u"colType",   u"colName",     u"colDeck",     u"colDeckDown",     u"colDeckUp",  u"colSide",
@@ -31,31 +30,29 @@ qint32 columnNamed(QStringView name)
     for (qint32 c = 1; c <= kColumnCount; ++c)
         if (name == QStringView(kColumnNames[c - 1]))
             return c;
-    return 0;
+    return kComplete;
 }
 
 QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
 
+// The conditions in `file` ("-": standard input), or nothing after a message naming the file.
 std::optional<SearchConditions> readConditions(const QString& file, QTextStream& err)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        err << file << u": cannot be read: "_s << f.errorString() << u'\n';
-        return std::nullopt;
-    }
     QString error;
-    std::optional<SearchConditions> c = SearchConditions::fromJson(f.readAll(), error);
+    std::optional<SearchConditions> c = SearchConditions::readFile(file, error);
     if (!c)
-        err << file << u": "_s << error << u'\n';
+        err << (file == u"-" ? u"standard input"_s : file) << u": "_s << error << u'\n';
     return c;
 }
 
 }  // namespace
 
-QList<QCommandLineOption> cardsOptions()
+QStringList columnNames()
 {
-    return {QCommandLineOption(u"where"_s, QString(), u"CONDITIONS.json"_s),
-            QCommandLineOption(u"sort"_s, QString(), u"COLUMN[:desc]"_s), QCommandLineOption(u"json"_s)};
+    QStringList names;
+    for (const char16_t* name : kColumnNames)
+        names << QString::fromUtf16(name);
+    return names;
 }
 
 int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
@@ -111,5 +108,5 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     }
     if (args.isSet(u"json"_s))
         out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
-    return 0;
+    return kComplete;
 }

@@ -10,10 +10,17 @@
 
 #include <QPushButton>
 
+#include <vector>
+
 void frmTessarin::fsubLoadSerch()
 {
-    if (!frmSerch_)
-        frmSerch_ = new frmSerch(*this, this);
+    if (frmSerch_)
+        return;
+    frmSerch_ = new frmSerch(*this, this);
+    // The dialog's count of shown rows follows what the grid shows: after a run, a reload, a sort.
+    CardGridModel* model = fpsCardList_->cardModel();
+    connect(model, &QAbstractItemModel::modelReset, frmSerch_,
+            [this, model] { frmSerch_->fsubShowCount(model->rowCount(), state_.fpsCardList.rowCount()); });
 }
 
 // The maxima follow every load; the item lists only a full one, which rebuilds them.
@@ -21,6 +28,16 @@ void frmTessarin::fsubTakeSerchSetup(bool ibolLists)
 {
     if (frmSerch_)
         frmSerch_->fsubTakeSetup(state_.serch, ibolLists);
+}
+
+// A reload puts other cards at the row positions a filter hid: the conditions in effect decide
+// afresh, and with none in effect every row shows.
+void frmTessarin::fsubRefilter()
+{
+    if (frmSerch_ && frmSerch_->pSortFlag == 1)
+        frmSerch_->plngSetSerch();
+    else
+        state_.fpsCardList.setRowsHidden(std::vector<bool>(size_t(state_.fpsCardList.rowCount()), false));
 }
 
 void frmTessarin::cmdSerch_Click()
@@ -41,7 +58,10 @@ void frmTessarin::fsubGridShown(bool ibolShown)
 {
     if (!ibolShown) {
         if (gridHides_++ == 0) {
+            // Hiding a focused view makes Qt pass the focus on as by Tab, which moves its current cell.
             gridHadFocus_ = fpsCardList_->hasFocus();
+            if (gridHadFocus_)
+                fpsCardList_->clearFocus();
             fpsCardList_->hide();
         }
         return;
