@@ -374,6 +374,11 @@ void CardGrid::sort(const QList<SortKey>& keys)
         observer_->rowsChanged();
 }
 
+bool CardGrid::textLess(QStringView a, QStringView b)
+{
+    return compareCells(a, sortValue(a, false), b, sortValue(b, false), false) < 0;
+}
+
 void CardGrid::clearSelection() { selection_ = Block{}; }
 
 void CardGrid::selectBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2)
