@@ -1,5 +1,7 @@
 #include "CardsCommand.h"
 
+#include "CommandTable.h"
+
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
 #include "platform/HeadlessUi.h"
@@ -9,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,8 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kFailed = 2;
 
 constexpr const char16_t* kColumnNames[kColumnCount] = {
     u"colNo",        u"colType",   u"colName",     u"colDeck",     u"colDeckDown",     u"colDeckUp",  u"colSide",
@@ -31,31 +32,67 @@ qint32 columnNamed(QStringView name)
     for (qint32 c = 1; c <= kColumnCount; ++c)
         if (name == QStringView(kColumnNames[c - 1]))
             return c;
-    return 0;
+    return kComplete;
 }
 
 QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
 
+// A condition file is a few KB; the cap keeps a device, a huge file or an endless pipe from
+// exhausting memory.
+constexpr qint64 kConditionsCap = 16 * 1024 * 1024;
+
+// The conditions in `file` ("-": standard input), or nothing after a message naming the file.
 std::optional<SearchConditions> readConditions(const QString& file, QTextStream& err)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        err << file << u": cannot be read: "_s << f.errorString() << u'\n';
+    const QString name = file == u"-" ? u"standard input"_s : file;
+    const auto refuse = [&](const QString& why) {
+        err << name << u": "_s << why << u'\n';
         return std::nullopt;
+    };
+    QFile f;
+    if (file == u"-") {
+        if (!f.open(stdin, QIODevice::ReadOnly))
+            return refuse(u"cannot be read: "_s + f.errorString());
+    } else {
+        // Only a regular file: a FIFO without a writer would block and a device never ends.
+        const QFileInfo info(file);
+        if (!info.exists())
+            return refuse(u"no such file"_s);
+        if (!info.isFile())
+            return refuse(u"not a regular file"_s);
+        if (info.size() > kConditionsCap)
+            return refuse(u"larger than 16 MiB"_s);
+        f.setFileName(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return refuse(u"cannot be read: "_s + f.errorString());
     }
+    // A pipe hands its bytes over in pieces.
+    QByteArray json;
+    while (json.size() <= kConditionsCap) {
+        const QByteArray piece = f.read(kConditionsCap + 1 - json.size());
+        if (piece.isEmpty())
+            break;
+        json += piece;
+    }
+    if (json.size() > kConditionsCap)
+        return refuse(u"larger than 16 MiB"_s);
+    if (f.error() != QFileDevice::NoError)
+        return refuse(u"cannot be read: "_s + f.errorString());
     QString error;
-    std::optional<SearchConditions> c = SearchConditions::fromJson(f.readAll(), error);
+    std::optional<SearchConditions> c = SearchConditions::fromJson(json, error);
     if (!c)
-        err << file << u": "_s << error << u'\n';
+        return refuse(error);
     return c;
 }
 
 }  // namespace
 
-QList<QCommandLineOption> cardsOptions()
+QStringList columnNames()
 {
-    return {QCommandLineOption(u"where"_s, QString(), u"CONDITIONS.json"_s),
-            QCommandLineOption(u"sort"_s, QString(), u"COLUMN[:desc]"_s), QCommandLineOption(u"json"_s)};
+    QStringList names;
+    for (const char16_t* name : kColumnNames)
+        names << QString::fromUtf16(name);
+    return names;
 }
 
 int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
@@ -111,5 +148,5 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     }
     if (args.isSet(u"json"_s))
         out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
-    return 0;
+    return kComplete;
 }

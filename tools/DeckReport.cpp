@@ -1,0 +1,109 @@
+#include "DeckReport.h"
+
+#include "deck/DeckColours.h"
+#include "deckfile/DeckFileText.h"
+#include "deckfile/DeckOpener.h"
+#include "platform/HeadlessUi.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString colourName(Rgb c)
+{
+    if (c == DeckColours::kAtLimit)
+        return u"white"_s;
+    if (c == DeckColours::kAboveLimit)
+        return u"red"_s;
+    return u"yellow"_s;
+}
+
+}  // namespace
+
+QString unreadableDeck(const QString& file)
+{
+    if (file.isEmpty())
+        return u"no deck file name given"_s;
+    const QFileInfo info(file);
+    if (!info.exists())
+        return u"no such file"_s;
+    if (!info.isFile())
+        return u"not a regular file"_s;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return u"cannot be read: "_s + f.errorString();
+    return {};
+}
+
+void openDeck(const QString& file, OpenedDeck& o)
+{
+    HeadlessUi ui;
+    QString name = file;
+    plngOpenFile(o.state, ui, name, &o.notes);
+    o.readError = o.notes.error == DeckFileText::readErrorMessage().trimmed();
+    o.error = o.notes.error;
+    // A failed catalogue reload tells only the user.
+    for (const HeadlessUi::Message& m : ui.messages)
+        if (o.error.isNull() && m.text != DeckFileText::readErrorMessage())
+            o.error = QString(m.text).replace(u"\r\n"_s, u" "_s);
+}
+
+bool deckComplete(const Totals& t)
+{
+    for (TotalLabel l : {TotalLabel::lblSum, TotalLabel::lblSideSum, TotalLabel::lblSide})
+        if (t.background(l) != DeckColours::kAtLimit)
+            return false;
+    return true;
+}
+
+QJsonObject deckReport(const QString& file, const OpenedDeck& o)
+{
+    const Totals& t = o.state.totals;
+    const CardGrid& grid = o.state.fpsCardList;
+    QJsonArray cards;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        const int deck = grid.cellText(colDeck, r).toInt();
+        const int side = grid.cellText(colSide, r).toInt();
+        if (deck != 0 || side != 0)
+            cards.append(QJsonObject{{u"no"_s, grid.cellText(colNo, r)},
+                                     {u"name"_s, grid.cellText(colName, r)},
+                                     {u"deck"_s, deck},
+                                     {u"side"_s, side}});
+    }
+    QJsonArray warnings;
+    for (const DeckOpenNotes::Warning& w : o.notes.warnings)
+        warnings.append(QJsonObject{{u"line"_s, w.line}, {u"text"_s, w.text}});
+    const auto orNull = [](bool given, const QJsonValue& v) { return given ? v : QJsonValue(QJsonValue::Null); };
+    return QJsonObject{
+        {u"file"_s, file},
+        {u"ok"_s, o.error.isNull()},
+        {u"complete"_s, o.error.isNull() && deckComplete(t)},
+        {u"deckLimit"_s, o.state.limits.glngDeckLimit},
+        {u"sideLimit"_s, o.state.limits.glngSideLimit},
+        {u"copyLimit"_s, o.state.limits.glngCopyLimit},
+        {u"totals"_s, QJsonObject{{u"sum"_s, t.value(TotalLabel::lblSum)},
+                                  {u"sideSum"_s, t.value(TotalLabel::lblSideSum)},
+                                  {u"side"_s, t.value(TotalLabel::lblSide)},
+                                  {u"character"_s, t.value(TotalLabel::lblCharacterSum)},
+                                  {u"spell"_s, t.value(TotalLabel::lblSpellSum)},
+                                  {u"command"_s, t.value(TotalLabel::lblCommandSum)}}},
+        {u"colours"_s, QJsonObject{{u"sum"_s, colourName(t.background(TotalLabel::lblSum))},
+                                   {u"sideSum"_s, colourName(t.background(TotalLabel::lblSideSum))},
+                                   {u"side"_s, colourName(t.background(TotalLabel::lblSide))}}},
+        {u"readError"_s, o.readError},
+        {u"error"_s, orNull(!o.error.isNull(), o.error)},
+        {u"line"_s, orNull(o.notes.failedLine > 0, o.notes.failedLine)},
+        {u"warnings"_s, warnings},
+        {u"cards"_s, cards},
+    };
+}
+
+QJsonObject unreadableReport(const QString& file, const QString& problem)
+{
+    return QJsonObject{{u"file"_s, file}, {u"ok"_s, false}, {u"complete"_s, false}, {u"error"_s, problem},
+                       {u"line"_s, QJsonValue(QJsonValue::Null)}};
+}
