@@ -230,9 +230,9 @@ qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide)
             modFuncRim::fsubAddLong(extra, kOptionWidth);
         qint32 wanted = baseWidth();
         modFuncRim::fsubAddLong(wanted, extra);
-        const qint32 outer = modFuncRim::plngTopValue(ui_, wanted, screenWidthTwips());
+        const qint32 outer = modFuncRim::plngTopValue(wanted, screenWidthTwips());
         resize(std::max(twips_.toPx(outer) - (frameGeometry().width() - width()), 1), height());
-        const qint32 left = modFuncRim::plngUnderValue(ui_, screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
+        const qint32 left = modFuncRim::plngUnderValue(screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
         move(screenLeft() + twips_.toPx(left), y());
         ui_.processEvents();
 
@@ -310,8 +310,10 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    if (flngLoadCardList(state_, ui_, true) == 0)
+    if (flngLoadCardList(state_, ui_, true) == 0) {
         fsubTakeSerchSetup(true);
+        fsubRefilter();
+    }
     cmdReset_->setText(MainWindowText::resetCaption());
 }
 
@@ -341,7 +343,11 @@ void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
 
 qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
+    const quint64 loads = state_.catalogueLoads;
     const qint32 result = ::plngOpenFile(state_, ui_, istrFileName);
     fsubTakeSerchSetup(false);
+    // After the deck's counts, so that count conditions see the deck just opened.
+    if (state_.catalogueLoads != loads)
+        fsubRefilter();
     return result;
 }

@@ -35,6 +35,7 @@ struct EditorState {
     qint32 mlngCardTotal = 0;
     SearchSetup serch;
     bool searchEnabled = true;  // cmdSerch, as the last load left it
+    quint64 catalogueLoads = 0;  // successful loads: a caller can tell whether a routine reloaded
 };
 
 // What one catalogue load builds aside from the editor; it is put in place only when the whole
