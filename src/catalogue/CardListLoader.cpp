@@ -1,6 +1,7 @@
 #include "CardListLoader.h"
 
 #include "CatalogueText.h"
+#include "ChunkedRows.h"
 #include "EditorState.h"
 
 #include "deck/DeckColours.h"
@@ -13,6 +14,7 @@
 #include "platform/clsWindowsAPI.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <future>
 #include <limits>
@@ -84,7 +86,7 @@ constexpr Attribute kAttributes[] = {
     {colIllustration, u"Illustration", nullptr},
 };
 
-// Regular catalogues this large are read on two threads.
+// Regular catalogues this large are read on two threads; the finishing stays on the main thread.
 constexpr qint32 kThreadedRows = 4096;
 
 class Loader {
@@ -101,7 +103,9 @@ public:
     bool run();
 
 private:
-    void readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread);
+    void readAndFinishRows();
+    void readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
+                        bool mainThread);
     void finishRow(qint32 r, const QString& no);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
@@ -168,27 +172,7 @@ bool Loader::run()
     grid_.setRowCount(total_ + promos);
     writer_ = std::make_unique<CardGrid::SharedWriter>(grid_, api_.storage());
 
-    // Finding the keys is most of the work: on a large catalogue a second thread takes half the
-    // rows, with a reading position of its own. The rows are then finished in order, as the
-    // progress display counts them.
-    const qint32 split = total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 ? total_ / 2 : total_;
-    {
-        const ProfileIndex& file = api_.parsedFile();
-        std::future<void> second;
-        if (split < total_)
-            second = std::async(std::launch::async, [&] { readAttributes(file, split + 1, total_, false); });
-        readAttributes(file, 1, split, true);
-        if (second.valid())
-            second.get();
-    }
-    for (qint32 i = 1; i <= total_; ++i) {
-        if (progress_ && (i == total_ || ui_.waitProgressDue())) {
-            ui_.waitSetMessage(CatalogueText::progressText(i, total_));
-            ui_.waitSetProgress(total_, i);
-        }
-        ui_.processEvents();
-        finishRow(i, CatalogueText::regularCardNumber(i));
-    }
+    readAndFinishRows();
     for (qint32 k = 1; k <= promos + 1; ++k) {
         ui_.processEvents();
         if (k > promos)
@@ -214,10 +198,48 @@ qint32 Loader::setting(const char16_t* key, qint32 maximum)
     return v;
 }
 
-// The attribute cells of regular cards from..to, exactly as read.
-void Loader::readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread)
+// Finding the keys is most of the work. On a large catalogue a second thread shares it chunk by
+// chunk, with a reading position of its own, while the main thread finishes the rows in order as
+// their chunks are read (the progress display counts them) and reads a chunk itself whenever one
+// is left, so neither thread waits for the other until the last chunks.
+void Loader::readAndFinishRows()
 {
+    const ProfileIndex& file = api_.parsedFile();
+    ChunkedRows rows(total_);
+    std::future<void> helper;
+    if (total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 && writer_->sharesStorage())
+        helper = std::async(std::launch::async, [&] {
+            ProfileIndex::Cursor cursor;
+            rows.helpRead([&](qint32 from, qint32 to) { readAttributes(file, cursor, from, to, false); });
+        });
+    // However the main thread's part ends, the helper takes no more (and the future then joins it).
+    const auto stop = qScopeGuard([&] { rows.stop(); });
     ProfileIndex::Cursor cursor;
+    for (qint32 c = 0; c < rows.count(); ++c) {
+        while (!rows.ready(c)) {
+            const qint32 mine = rows.take();
+            if (mine < 0) {
+                rows.waitRead(c);
+                continue;
+            }
+            readAttributes(file, cursor, rows.first(mine), rows.last(mine), true);
+            rows.markRead(mine);
+        }
+        for (qint32 i = rows.first(c); i <= rows.last(c); ++i) {
+            if (progress_ && (i == total_ || ui_.waitProgressDue())) {
+                ui_.waitSetMessage(CatalogueText::progressText(i, total_));
+                ui_.waitSetProgress(total_, i);
+            }
+            ui_.processEvents();
+            finishRow(i, CatalogueText::regularCardNumber(i));
+        }
+    }
+}
+
+// The attribute cells of regular cards from..to, exactly as read.
+void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
+                            bool mainThread)
+{
     for (qint32 i = from; i <= to; ++i) {
         if (mainThread)
             ui_.processEvents();
