@@ -11,11 +11,13 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/ProfileIndex.h"
+#include "platform/ProfileSyntax.h"
 #include "platform/clsWindowsAPI.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <array>
 #include <future>
 #include <limits>
 #include <thread>
@@ -86,6 +88,26 @@ constexpr Attribute kAttributes[] = {
     {colIllustration, u"Illustration", nullptr},
 };
 
+// The attribute a key line of a card names, or -1.
+qint32 attributeOf(QStringView key)
+{
+    for (qint32 a = 0; a < qint32(std::size(kAttributes)); ++a)
+        if (ProfileSyntax::sameName(key, kAttributes[a].key))
+            return a;
+    return -1;
+}
+
+// CatalogueText::regularCardNumber without a text made per card.
+QStringView cardNumber(qint32 n, std::array<char16_t, 12>& buffer)
+{
+    size_t at = buffer.size();
+    do {
+        buffer[--at] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0 || buffer.size() - at < 3);
+    return QStringView(buffer.data() + at, qsizetype(buffer.size() - at));
+}
+
 // Regular catalogues this large are read on two threads; the finishing stays on the main thread.
 constexpr qint32 kThreadedRows = 4096;
 
@@ -106,7 +128,7 @@ private:
     void readAndFinishRows();
     void readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
                         bool mainThread);
-    void finishRow(qint32 r, const QString& no);
+    void finishRow(qint32 r);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
     qint32 setting(const char16_t* key, qint32 maximum);
@@ -180,7 +202,8 @@ bool Loader::run()
         const QString no = CatalogueText::promoCardNumber(k);
         for (const Attribute& a : kAttributes)
             writer_->set(a.col, total_ + k, value(a.key, no));
-        finishRow(total_ + k, no);
+        grid_.setCellText(colNo, total_ + k, no);
+        finishRow(total_ + k);
     }
 
     if (api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), settings) == u"1")
@@ -231,27 +254,41 @@ void Loader::readAndFinishRows()
                 ui_.waitSetProgress(total_, i);
             }
             ui_.processEvents();
-            finishRow(i, CatalogueText::regularCardNumber(i));
+            if (grid_.cellView(colNo, i).isEmpty())  // a card the catalogue has no section for
+                grid_.setCellText(colNo, i, CatalogueText::regularCardNumber(i));
+            finishRow(i);
         }
     }
 }
 
-// The attribute cells of regular cards from..to, exactly as read.
+// The number and attribute cells of regular cards from..to, exactly as read: one pass over each
+// card's section, the first line of each key counting. The number is the section's own name,
+// the same text as the card number (digits have no case), so no row needs a text of its own.
 void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
                             bool mainThread)
 {
+    std::vector<ProfileIndex::Key> keys;
+    std::array<char16_t, 12> number;
     for (qint32 i = from; i <= to; ++i) {
         if (mainThread)
             ui_.processEvents();
-        const QString no = CatalogueText::regularCardNumber(i);
-        for (const Attribute& a : kAttributes)
-            writer_->set(a.col, i, clsWindowsAPI::readValue(file.find(cursor, no, a.key)));
+        QStringView section;
+        if (!file.keysOf(cursor, cardNumber(i, number), keys, section))
+            continue;
+        writer_->set(colNo, i, section);
+        std::array<bool, std::size(kAttributes)> seen{};
+        for (const ProfileIndex::Key& k : keys) {
+            const qint32 a = attributeOf(k.name);
+            if (a < 0 || seen[size_t(a)])
+                continue;
+            seen[size_t(a)] = true;
+            writer_->set(kAttributes[a].col, i, clsWindowsAPI::readValue(k.value));
+        }
     }
 }
 
-void Loader::finishRow(qint32 r, const QString& no)
+void Loader::finishRow(qint32 r)
 {
-    grid_.setCellText(colNo, r, no);
     static const QString zero = u"0"_s;
     for (qint32 col : {colDeck, colSide}) {
         grid_.setCellText(col, r, zero);
