@@ -14,8 +14,13 @@
 
 void frmTessarin::fsubLoadSerch()
 {
-    if (!frmSerch_)
-        frmSerch_ = new frmSerch(*this, this);
+    if (frmSerch_)
+        return;
+    frmSerch_ = new frmSerch(*this, this);
+    // The dialog's count of shown rows follows what the grid shows: after a run, a reload, a sort.
+    CardGridModel* model = fpsCardList_->cardModel();
+    connect(model, &QAbstractItemModel::modelReset, frmSerch_,
+            [this, model] { frmSerch_->fsubShowCount(model->rowCount(), state_.fpsCardList.rowCount()); });
 }
 
 // The maxima follow every load; the item lists only a full one, which rebuilds them.
@@ -53,7 +58,10 @@ void frmTessarin::fsubGridShown(bool ibolShown)
 {
     if (!ibolShown) {
         if (gridHides_++ == 0) {
+            // Hiding a focused view makes Qt pass the focus on as by Tab, which moves its current cell.
             gridHadFocus_ = fpsCardList_->hasFocus();
+            if (gridHadFocus_)
+                fpsCardList_->clearFocus();
             fpsCardList_->hide();
         }
         return;

@@ -53,7 +53,8 @@ QString replayRecord(EditorState& state, const QStringList& fields, bool sideBoa
     // A press that changed nothing leaves the same state for the next: the rest are absorbed too.
     while (taken < presses && fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, col, row, 0))
         ++taken;
-    if (taken == presses)
+    // A fraction rounded away is cut short as much as a press the limits absorbed.
+    if (double(taken) == std::abs(v))
         return {};
     return u"count %1 of card %2 read as %3"_s.arg(fields[0], fields[1]).arg(v < 0 ? -taken : taken);
 }
@@ -101,9 +102,10 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenN
         file.setFileName(path);
         QString openName = path;
         qint32 mode = 1;
-        if (!file.OpenFile(openName, mode) && QFileInfo::exists(path)) {
-            // There but unreadable (a folder, a device, a pipe): the deck on screen is kept.
-            ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
+        if (!file.OpenFile(openName, mode)) {
+            // Missing or unreadable (a folder, a device, a pipe): the deck and title on screen are kept.
+            ui.messageBox(DeckFileText::unreadableFileMessage(path), AppInfo::appTitle(), MsgIcon::Error,
+                          MsgButtons::Ok);
             return 0;
         }
         // A reload that failed has told the user and changed nothing: the deck on screen stays.

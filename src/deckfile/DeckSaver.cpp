@@ -70,7 +70,6 @@ void fsubSaveFile(EditorState& state, Ui& ui)
     const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
     if (path.isEmpty())
         return;
-    ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
     try {
         const QByteArray bytes = deckFileBytes(state, ui);
         QSaveFile file(path);
@@ -84,5 +83,7 @@ void fsubSaveFile(EditorState& state, Ui& ui)
                       MsgButtons::Ok);
         return;
     }
+    // Only a file really written names the deck on screen.
+    ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
     ui.messageBox(DeckFileText::savedMessage(path), DeckFileText::saveTitle(), MsgIcon::Information, MsgButtons::Ok);
 }
