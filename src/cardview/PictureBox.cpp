@@ -20,13 +20,13 @@ QImage reduced(const QImage& palette, const QSize& shown)
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
-            int a = 0, r = 0, g = 0, b = 0, n = 0;
+            qint64 a = 0, r = 0, g = 0, b = 0, n = 0;  // a block may hold millions of pixels
             for (int py = y * k; py < std::min((y + 1) * k, palette.height()); ++py)
                 for (int px = x * k; px < std::min((x + 1) * k, palette.width()); ++px, ++n) {
                     const QRgb c = palette.pixel(px, py);
                     a += qAlpha(c), r += qRed(c), g += qGreen(c), b += qBlue(c);
                 }
-            line[x] = qRgba(r / n, g / n, b / n, a / n);
+            line[x] = qRgba(int(r / n), int(g / n), int(b / n), int(a / n));
         }
     }
     return out;
