@@ -305,6 +305,7 @@ void installCatalogue(EditorState& state, Ui& ui, CatalogueLoad&& load)
     state.serch = std::move(load.serch);
     state.searchEnabled = load.searchEnabled;
     ui.setWindowTitle(AppInfo::plainWindowTitle());
+    state.deckName.clear();
     ui.setSearchEnabled(state.searchEnabled);
     ui.totalsChanged();
 }

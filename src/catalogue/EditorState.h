@@ -35,6 +35,7 @@ struct EditorState {
     qint32 mlngCardTotal = 0;
     SearchSetup serch;
     bool searchEnabled = true;  // cmdSerch, as the last load left it
+    QString deckName;           // the deck file the title names, "" when it names none
 };
 
 // What one catalogue load builds aside from the editor; it is put in place only when the whole

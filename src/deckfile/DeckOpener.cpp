@@ -97,6 +97,7 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
             return 0;
         }
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
+        state.deckName = display;
 
         qint32 records = 0;
         bool sideBoard = false;

@@ -71,6 +71,7 @@ void fsubSaveFile(EditorState& state, Ui& ui)
     if (path.isEmpty())
         return;
     ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
+    state.deckName = QFileInfo(path).fileName();
     try {
         const QByteArray bytes = deckFileBytes(state, ui);
         QSaveFile file(path);
