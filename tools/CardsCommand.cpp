@@ -1,5 +1,7 @@
 #include "CardsCommand.h"
 
+#include "CommandTable.h"
+
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
 #include "platform/HeadlessUi.h"
@@ -18,8 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kFailed = 2;
-
 constexpr const char16_t* kColumnNames[kColumnCount] = {
     u"colNo",        u"colType",   u"colName",     u"colDeck",     u"colDeckDown",     u"colDeckUp",  u"colSide",
     u"colSideDown",  u"colSideUp", u"colNode",     u"colCost",     u"colGlaze",        u"colAttack",  u"colToughness",
@@ -31,7 +31,7 @@ qint32 columnNamed(QStringView name)
     for (qint32 c = 1; c <= kColumnCount; ++c)
         if (name == QStringView(kColumnNames[c - 1]))
             return c;
-    return 0;
+    return kComplete;
 }
 
 QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
@@ -52,10 +52,12 @@ std::optional<SearchConditions> readConditions(const QString& file, QTextStream&
 
 }  // namespace
 
-QList<QCommandLineOption> cardsOptions()
+QStringList columnNames()
 {
-    return {QCommandLineOption(u"where"_s, QString(), u"CONDITIONS.json"_s),
-            QCommandLineOption(u"sort"_s, QString(), u"COLUMN[:desc]"_s), QCommandLineOption(u"json"_s)};
+    QStringList names;
+    for (const char16_t* name : kColumnNames)
+        names << QString::fromUtf16(name);
+    return names;
 }
 
 int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
@@ -111,5 +113,5 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     }
     if (args.isSet(u"json"_s))
         out << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
-    return 0;
+    return kComplete;
 }

@@ -119,13 +119,19 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
         }
     }
     EXPECT_EQ(Fixtures::readBytes(out), QByteArray("kept"));
-    for (const QStringList& args : {QStringList{u"save"_s, out}, {u"check"_s}, {u"check"_s, u"--xml"_s, out}, {u"load"_s}, {}})
-        EXPECT_EQ(run(args).status, 2) << args.join(u' ').toStdString();
+    // A usage error is one line pointing at the help.
+    for (const QStringList& args : {QStringList{u"save"_s, out}, {u"check"_s}, {u"check"_s, u"--xml"_s, out}, {u"load"_s}, {}}) {
+        r = run(args);
+        EXPECT_EQ(std::tuple(r.status, r.err.count(u'\n'), r.err.endsWith(u"(see tessarin-deck --help)\n"_s)),
+                  std::tuple(2, 1, true)) << args.join(u' ').toStdString() << r.err.toStdString();
+    }
 
     r = runTool({u"--help"_s});
     EXPECT_EQ(std::tuple(r.status, r.out.contains(u"check [--json] DECKFILE"_s),
                          r.out.contains(u"save DECKFILE OUTFILE"_s)),
               std::tuple(0, true, true));
+    r = runTool({u"--version"_s});
+    EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, u"tessarin-deck 1.0.0\n"_s));
 }
 
 TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
@@ -153,6 +159,7 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
         {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
         {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
         {{u"extra"_s}, u"cards"_s},
+        {{u"--sort"_s, u"colNo"_s, u"--sort"_s, u"colType"_s}, u"--sort given more than once"_s},
     };
     for (const auto& [args, named] : refusals) {
         r = cards(args);

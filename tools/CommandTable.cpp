@@ -1,0 +1,178 @@
+#include "CommandTable.h"
+
+#include "CardsCommand.h"
+#include "CheckCommand.h"
+#include "SaveCommand.h"
+
+using namespace Qt::StringLiterals;
+
+QCommandLineOption Option::parserOption() const
+{
+    return valueName.isEmpty() ? QCommandLineOption(name) : QCommandLineOption(name, QString(), valueName);
+}
+
+const QList<Command>& commands()
+{
+    static const QList<Command> list{
+        {u"check"_s, u"[--json] DECKFILE..."_s,
+         u"Loads the catalogue as deck opening does, replays each deck file as the editor opens\n"
+         "it, and reports the limits, the six totals, the size checks and the cards.\n"
+         "--json prints one JSON object per file, one per line.\n"
+         "Exit status: 0 when every file loaded without error and every size check is met,\n"
+         "1 when a file loaded but a size check is not met, 2 when the catalogue is missing\n"
+         "or a file does not exist, is not a regular file or could not be read completely."_s,
+         {{u"json"_s}}, 1, -1, Values::Files, checkCommand},
+        {u"save"_s, u"DECKFILE OUTFILE"_s,
+         u"Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"
+         "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
+         "OUTFILE is then left as it was)."_s,
+         {}, 2, 2, Values::Files, saveCommand},
+        {u"cards"_s, u"[--where CONDITIONS.json] [--sort COLUMN[:desc]] [--json]"_s,
+         u"Loads the catalogue as the editor does, without writing it, and prints the card rows\n"
+         "the search dialog's filter shows: one line per card, its number, a tab and its name;\n"
+         "--json prints one JSON array of objects keyed by the 19 column names (colNo ...\n"
+         "colIllustration).\n"
+         "--where reads the conditions from a JSON object keyed by the dialog's control names\n"
+         "(a missing key keeps the dialog's default).\n"
+         "--sort orders the rows as a click on that column's header does (colNo ... colIllustration;\n"
+         "ties by colType, then colNo); :desc as the second click does. Without it, catalogue order.\n"
+         "Exit status 0, or 2 when the catalogue or the conditions cannot be read or the\n"
+         "column is unknown (the message goes to standard error)."_s,
+         {{u"where"_s, u"CONDITIONS.json"_s, Values::Files},
+          {u"sort"_s, u"COLUMN[:desc]"_s, Values::Columns},
+          {u"json"_s}},
+         0, 0, Values::None, cardsCommand},
+    };
+    return list;
+}
+
+const QList<Option>& globalOptions()
+{
+    static const QList<Option> list{{u"home"_s, u"DIR"_s, Values::Directories}, {u"help"_s}, {u"version"_s}};
+    return list;
+}
+
+QStringList columnValues()
+{
+    QStringList words;
+    for (const QString& name : columnNames())
+        words << name << name + u":desc"_s;
+    return words;
+}
+
+QString programName() { return u"tessarin-deck"_s; }
+
+QString versionText()
+{
+    return u"%1 %2.%3.%4"_s.arg(programName())
+        .arg(TESSARIN_VERSION_MAJOR)
+        .arg(TESSARIN_VERSION_MINOR)
+        .arg(TESSARIN_VERSION_PATCH);
+}
+
+QString usage()
+{
+    QString text = u"Usage:\n"_s;
+    for (const Command& c : commands())
+        text += u"  tessarin-deck [--home DIR] "_s + c.name + u' ' + c.synopsis + u'\n';
+    text += u"  tessarin-deck --help | --version\n"_s;
+    for (const Command& c : commands()) {
+        QString description = c.description;
+        text += u'\n' + c.name.leftJustified(8) + description.replace(u"\n"_s, u"\n        "_s) + u'\n';
+    }
+    text += u"\n--home DIR  the program folder (DIR/card/cardlist.ini, DIR/player.ini); by default the folder\n"
+            "            of the tessarin executable, or TESSARIN_HOME when set.\n"
+            "--help      prints this text; --version prints the version.\n"_s;
+    return text;
+}
+
+namespace {
+
+QString words(const QList<Option>& options)
+{
+    QStringList w;
+    for (const Option& o : options)
+        w << u"--"_s + o.name;
+    return w.join(u' ');
+}
+
+// A bash command that fills COMPREPLY for the current word from `values`.
+QString offer(Values values)
+{
+    switch (values) {
+    case Values::None:
+        return u":"_s;
+    case Values::Files:
+        return u"_filedir"_s;
+    case Values::Directories:
+        return u"_filedir -d"_s;
+    case Values::Columns:
+        return u"COMPREPLY=($(compgen -W '"_s + columnValues().join(u' ') + u"' -- \"$cur\"))"
+               "; __ltrim_colon_completions \"$cur\""_s;
+    }
+    return {};
+}
+
+// The case arms that complete an option's value after that option.
+QString valueArms(const QList<Option>& options, const QString& indent)
+{
+    QString arms;
+    for (const Option& o : options)
+        if (!o.valueName.isEmpty())
+            arms += indent + u"--"_s + o.name + u") "_s + offer(o.values) + u"; return ;;\n"_s;
+    return arms;
+}
+
+}  // namespace
+
+QString bashCompletion()
+{
+    QStringList names;
+    QStringList valued;  // global options that take the next word
+    for (const Command& c : commands())
+        names << c.name;
+    for (const Option& o : globalOptions())
+        if (!o.valueName.isEmpty())
+            valued << u"--"_s + o.name;
+
+    QString s = u"# bash completion for tessarin-deck, made from its command table at build time.\n"
+                "_tessarin_deck()\n"
+                "{\n"
+                "    local cur prev words cword split\n"
+                "    _init_completion -s -n : || return\n"
+                "    local i command=\n"
+                "    for ((i = 1; i < cword; i++)); do\n"
+                "        case ${words[i]} in\n"
+                "            "_s + valued.join(u'|') + u") ((i++)) ;;\n"
+                "            -*) ;;\n"
+                "            *) command=${words[i]}; break ;;\n"
+                "        esac\n"
+                "    done\n"
+                "    case $command in\n"
+                "    '')\n"
+                "        case $prev in\n"_s
+                + valueArms(globalOptions(), u"        "_s)
+                + u"        esac\n"
+                  "        $split && return\n"
+                  "        if [[ $cur == -* ]]; then\n"
+                  "            COMPREPLY=($(compgen -W '"_s + words(globalOptions()) + u"' -- \"$cur\"))\n"
+                  "        else\n"
+                  "            COMPREPLY=($(compgen -W '"_s + names.join(u' ') + u"' -- \"$cur\"))\n"
+                  "        fi\n"
+                  "        ;;\n"_s;
+    for (const Command& c : commands()) {
+        s += u"    "_s + c.name + u")\n        case $prev in\n"_s + valueArms(c.options, u"        "_s)
+             + u"        esac\n"
+               "        $split && return\n"
+               "        if [[ $cur == -* ]]; then\n"
+               "            COMPREPLY=($(compgen -W '"_s + words(c.options + QList<Option>{{u"help"_s}}) + u"' -- \"$cur\"))\n"
+               "        else\n"
+               "            "_s + offer(c.args) + u"\n"
+               "        fi\n"
+               "        ;;\n"_s;
+    }
+    s += u"    esac\n"
+         "} &&\n"
+         "    complete -F _tessarin_deck tessarin-deck\n"_s;
+    return s;
+}
