@@ -3,6 +3,7 @@
 #include "CardsCommand.h"
 #include "CheckCommand.h"
 #include "SaveCommand.h"
+#include "SheetCommand.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +28,14 @@ const QList<Command>& commands()
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUTFILE is then left as it was)."_s,
          {}, 2, 2, Values::Files, saveCommand},
+        {u"sheet"_s, u"DECKFILE OUT.png"_s,
+         u"Opens DECKFILE as the editor does and draws it into OUT.png as the editor's\n"
+         "\"デッキ画像を保存...\" does: the deck file's name and the six totals, then each\n"
+         "main-deck card with its copy count, then the side board with its signed counts,\n"
+         "cards in catalogue order.\n"
+         "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
+         "OUT.png is then left as it was)."_s,
+         {}, 2, 2, Values::Files, sheetCommand, true},
         {u"cards"_s, u"[--where CONDITIONS.json] [--sort COLUMN[:desc]] [--json]"_s,
          u"Loads the catalogue as the editor does, without writing it, and prints the card rows\n"
          "the search dialog's filter shows: one line per card, its number, a tab and its name;\n"

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -92,4 +93,29 @@ QJsonObject deckReport(const QString& file, const OpenedDeck& o)
         {u"error"_s, o.error.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.error)},
         {u"cards"_s, cards},
     };
+}
+
+bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
+{
+    if (const QString problem = unreadableDeck(file); !problem.isNull()) {
+        err << problem << u'\n';
+        return false;
+    }
+    openDeck(file, o);
+    if (!o.error.isNull() || o.readError) {
+        err << file << u": "_s
+            << (o.error.isNull() ? DeckFileText::readErrorMessage().trimmed() : o.error.replace(u"\r\n"_s, u" "_s))
+            << u'\n';
+        return false;
+    }
+    return true;
+}
+
+bool wroteFile(const HeadlessUi& ui, QTextStream& err)
+{
+    if (ui.messages.size() == 1 && ui.messages[0].text == DeckFileText::savedMessage(ui.savePath))
+        return true;
+    for (const HeadlessUi::Message& m : ui.messages)
+        err << QString(m.text).replace(u"\r\n"_s, u" "_s) << u'\n';
+    return false;
 }

@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMargin = 16;
-constexpr int kWidth = 1062;  // eight cards of 120 px a row at the default size
+constexpr int kWidth = 1062; // eight cards of 120 px a row at the default size
 constexpr int kInner = kWidth - 2 * kMargin;
 constexpr int kDefaultColumns = 8;
 // The picture never grows past this: a deck too long for it gets smaller cards, more to a row.
@@ -63,7 +63,7 @@ Layout layoutFor(int columns)
     l.gap = std::max(1, 80 / columns);
     l.cardWidth = (kInner - (columns - 1) * l.gap) / columns;
     l.pictureHeight = l.cardWidth * CardWindowGeometry::kClientHeight / CardWindowGeometry::kClientWidth;
-    l.captionHeight = l.cardWidth >= 60 ? 34 : 0;  // below that the text could not be read
+    l.captionHeight = l.cardWidth >= 60 ? 34 : 0; // below that the text could not be read
     return l;
 }
 
@@ -93,7 +93,8 @@ void drawPlainFrame(QPainter& p, const QRect& r, const SheetCard& card)
     p.setFont(font(r.width() / 10, true));
     p.drawText(text, Qt::AlignTop | Qt::AlignHCenter, CardText::numberPrefix() + card.no);
     p.setFont(font(r.width() / 11));
-    p.drawText(text.adjusted(0, r.width() / 7, 0, 0), Qt::AlignTop | Qt::AlignHCenter, card.type + CardText::cardSuffix());
+    p.drawText(text.adjusted(0, r.width() / 7, 0, 0), Qt::AlignTop | Qt::AlignHCenter,
+               card.type + CardText::cardSuffix());
     p.setFont(font(r.width() / 9, true));
     p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, card.name);
 }
@@ -131,7 +132,8 @@ void drawCard(QPainter& p, const Layout& l, const QPoint& at, const SheetCard& c
     const QFontMetrics m(p.font());
     p.drawText(caption, Qt::AlignTop | Qt::AlignLeft, card.no + u' ' + card.type);
     p.setFont(font(12, true));
-    p.drawText(caption, Qt::AlignBottom | Qt::AlignLeft, QFontMetrics(p.font()).elidedText(card.name, Qt::ElideRight, l.cardWidth));
+    p.drawText(caption, Qt::AlignBottom | Qt::AlignLeft,
+               QFontMetrics(p.font()).elidedText(card.name, Qt::ElideRight, l.cardWidth));
 }
 
 // Draws one section below its heading and answers the top of what follows.
@@ -145,7 +147,8 @@ int drawSection(QPainter& p, const Layout& l, int top, const QString& heading, c
     top += kHeadingHeight;
     if (cards.isEmpty()) {
         p.setFont(font(14));
-        p.drawText(QRect(kMargin, top, kInner, kNoneHeight), Qt::AlignLeft | Qt::AlignVCenter, DeckSheetText::noCards());
+        p.drawText(QRect(kMargin, top, kInner, kNoneHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   DeckSheetText::noCards());
         return top + kNoneHeight;
     }
     for (qsizetype i = 0; i < cards.size(); ++i) {
@@ -166,7 +169,7 @@ void drawHeader(QPainter& p, const DeckSheetContent& content)
 
     const std::pair<TotalLabel, QString> totals[] = {
         {TotalLabel::lblSum, u"合計："_s},         {TotalLabel::lblCharacterSum, u"キャラクター："_s},
-        {TotalLabel::lblSpellSum, u"スペル："_s},   {TotalLabel::lblCommandSum, u"コマンド："_s},
+        {TotalLabel::lblSpellSum, u"スペル："_s},  {TotalLabel::lblCommandSum, u"コマンド："_s},
         {TotalLabel::lblSideSum, u"サイド後："_s}, {TotalLabel::lblSide, u"サイド枚数："_s},
     };
     const int width = kInner / int(std::size(totals));
@@ -178,7 +181,8 @@ void drawHeader(QPainter& p, const DeckSheetContent& content)
         p.drawRect(box.adjusted(0, 0, -1, -1));
         p.setPen(kInk);
         p.drawText(box.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, totals[i].second);
-        p.drawText(box.adjusted(6, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, content.totals.caption(totals[i].first));
+        p.drawText(box.adjusted(6, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter,
+                   content.totals.caption(totals[i].first));
     }
 }
 
@@ -192,7 +196,8 @@ QImage drawDeckSheet(const DeckSheetContent& content)
         l = layoutFor(columns);
         if (l.cardWidth < kMinCardWidth)
             return {};
-        height = headerHeight() + l.sectionHeight(content.main.size()) + 12 + l.sectionHeight(content.side.size()) + kMargin;
+        height =
+            headerHeight() + l.sectionHeight(content.main.size()) + 12 + l.sectionHeight(content.side.size()) + kMargin;
         if (height <= kMaxHeight)
             break;
     }
