@@ -17,10 +17,11 @@ void printSummary(const QJsonObject& r, QTextStream& out)
     const QJsonObject t = r[u"totals"_s].toObject();
     const QJsonObject c = r[u"colours"_s].toObject();
     out << r[u"file"_s].toString() << u'\n';
+    const auto atLine = [](const QJsonValue& line) { return line.isNull() ? QString() : u"line %1: "_s.arg(line.toInt()); };
     if (!r[u"error"_s].isNull())
-        out << u"  error: "_s << r[u"error"_s].toString().replace(u"\r\n"_s, u" "_s) << u'\n';
-    if (r[u"readError"_s].toBool())
-        out << u"  read error: some lines could not be read\n"_s;
+        out << u"  error: "_s << atLine(r[u"line"_s]) << r[u"error"_s].toString() << u'\n';
+    for (const QJsonValue& w : r[u"warnings"_s].toArray())
+        out << u"  warning: "_s << atLine(w[u"line"_s]) << w[u"text"_s].toString() << u'\n';
     out << u"  main deck "_s << t[u"sum"_s].toInt() << u'/' << r[u"deckLimit"_s].toInt() << u" ("_s
         << c[u"sum"_s].toString() << u"), after side-boarding "_s << t[u"sideSum"_s].toInt() << u" ("_s
         << c[u"sideSum"_s].toString() << u"), side board "_s << t[u"side"_s].toInt() << u'/'
@@ -41,21 +42,23 @@ int checkCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     const bool json = args.isSet(u"json"_s);
     int status = kComplete;
     for (const QString& file : args.positionalArguments()) {
+        QJsonObject r;
         if (const QString problem = unreadableDeck(file); !problem.isNull()) {
-            err << problem << u'\n';
-            status = kFailed;
-            continue;
+            r = unreadableReport(file, problem);
+            if (!json)
+                err << file << u": "_s << problem << u'\n';
+        } else {
+            OpenedDeck o;
+            openDeck(file, o);
+            r = deckReport(file, o);
+            if (!json)
+                printSummary(r, out);
         }
-        OpenedDeck o;
-        openDeck(file, o);
-        const QJsonObject r = deckReport(file, o);
         if (json)
             out << QString::fromUtf8(QJsonDocument(r).toJson(QJsonDocument::Compact)) << u'\n';
-        else
-            printSummary(r, out);
-        if (o.readError || !o.error.isNull())
+        if (!r[u"ok"_s].toBool())
             status = kFailed;
-        else if (!deckComplete(o.state.totals) && status == kComplete)
+        else if (!r[u"complete"_s].toBool() && status == kComplete)
             status = kIncomplete;
     }
     return status;

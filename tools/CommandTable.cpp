@@ -17,11 +17,21 @@ const QList<Command>& commands()
     static const QList<Command> list{
         {u"check"_s, u"[--json] DECKFILE..."_s,
          u"Loads the catalogue as deck opening does, replays each deck file as the editor opens\n"
-         "it, and reports the limits, the six totals, the size checks and the cards.\n"
-         "--json prints one JSON object per file, one per line.\n"
-         "Exit status: 0 when every file loaded without error and every size check is met,\n"
-         "1 when a file loaded but a size check is not met, 2 when the catalogue is missing\n"
-         "or a file does not exist, is not a regular file or could not be read completely."_s,
+         "it, and reports the limits, the six totals, the size checks and the cards. A line the\n"
+         "editor passes over or cuts short without a word is a warning with its line number: a\n"
+         "card not in the catalogue, a count the limits cut (5 copies read as 3), a line that is\n"
+         "not a record. The counts stay what the editor shows.\n"
+         "A deck is complete when the three size checks are met (white in the editor): the main\n"
+         "deck, and the deck after side-boarding, hold exactly the deck limit, and the side board\n"
+         "brings in exactly the side-board limit.\n"
+         "--json prints one JSON object per file, one per line, also for a file that cannot be\n"
+         "read: \"file\", \"ok\", \"complete\", \"error\" (the message alone, or null), \"line\" (the\n"
+         "line where reading stopped, or null), \"warnings\" ({\"line\", \"text\"}), the limits,\n"
+         "totals, colours and cards.\n"
+         "Exit status: 0 when every file loaded without error and is complete, 1 when every file\n"
+         "loaded but one is not complete, 2 when the catalogue is missing or a file does not\n"
+         "exist, is not a regular file or could not be read completely. Warnings alone do not\n"
+         "change it."_s,
          {{u"json"_s}}, 1, -1, Values::Files, checkCommand},
         {u"save"_s, u"DECKFILE OUTFILE"_s,
          u"Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"

@@ -31,12 +31,12 @@ QString unreadableDeck(const QString& file)
         return u"no deck file name given"_s;
     const QFileInfo info(file);
     if (!info.exists())
-        return file + u": no such file"_s;
+        return u"no such file"_s;
     if (!info.isFile())
-        return file + u": not a regular file"_s;
+        return u"not a regular file"_s;
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return file + u": cannot be read: "_s + f.errorString();
+        return u"cannot be read: "_s + f.errorString();
     return {};
 }
 
@@ -44,13 +44,13 @@ void openDeck(const QString& file, OpenedDeck& o)
 {
     HeadlessUi ui;
     QString name = file;
-    plngOpenFile(o.state, ui, name);
-    for (const HeadlessUi::Message& m : ui.messages) {
-        if (m.text == DeckFileText::readErrorMessage())
-            o.readError = true;
-        else if (o.error.isNull())
-            o.error = m.text;
-    }
+    plngOpenFile(o.state, ui, name, &o.notes);
+    o.readError = o.notes.error == DeckFileText::readErrorMessage().trimmed();
+    o.error = o.notes.error;
+    // A failed catalogue reload tells only the user.
+    for (const HeadlessUi::Message& m : ui.messages)
+        if (o.error.isNull() && m.text != DeckFileText::readErrorMessage())
+            o.error = QString(m.text).replace(u"\r\n"_s, u" "_s);
 }
 
 bool deckComplete(const Totals& t)
@@ -75,8 +75,14 @@ QJsonObject deckReport(const QString& file, const OpenedDeck& o)
                                      {u"deck"_s, deck},
                                      {u"side"_s, side}});
     }
+    QJsonArray warnings;
+    for (const DeckOpenNotes::Warning& w : o.notes.warnings)
+        warnings.append(QJsonObject{{u"line"_s, w.line}, {u"text"_s, w.text}});
+    const auto orNull = [](bool given, const QJsonValue& v) { return given ? v : QJsonValue(QJsonValue::Null); };
     return QJsonObject{
         {u"file"_s, file},
+        {u"ok"_s, o.error.isNull()},
+        {u"complete"_s, o.error.isNull() && deckComplete(t)},
         {u"deckLimit"_s, o.state.limits.glngDeckLimit},
         {u"sideLimit"_s, o.state.limits.glngSideLimit},
         {u"copyLimit"_s, o.state.limits.glngCopyLimit},
@@ -90,22 +96,29 @@ QJsonObject deckReport(const QString& file, const OpenedDeck& o)
                                    {u"sideSum"_s, colourName(t.background(TotalLabel::lblSideSum))},
                                    {u"side"_s, colourName(t.background(TotalLabel::lblSide))}}},
         {u"readError"_s, o.readError},
-        {u"error"_s, o.error.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.error)},
+        {u"error"_s, orNull(!o.error.isNull(), o.error)},
+        {u"line"_s, orNull(o.notes.failedLine > 0, o.notes.failedLine)},
+        {u"warnings"_s, warnings},
         {u"cards"_s, cards},
     };
+}
+
+QJsonObject unreadableReport(const QString& file, const QString& problem)
+{
+    return QJsonObject{{u"file"_s, file}, {u"ok"_s, false}, {u"complete"_s, false}, {u"error"_s, problem},
+                       {u"line"_s, QJsonValue(QJsonValue::Null)}};
 }
 
 bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
 {
     if (const QString problem = unreadableDeck(file); !problem.isNull()) {
-        err << problem << u'\n';
+        err << file << u": "_s << problem << u'\n';
         return false;
     }
     openDeck(file, o);
-    if (!o.error.isNull() || o.readError) {
-        err << file << u": "_s
-            << (o.error.isNull() ? DeckFileText::readErrorMessage().trimmed() : o.error.replace(u"\r\n"_s, u" "_s))
-            << u'\n';
+    if (!o.error.isNull()) {
+        err << file << u": "_s << (o.notes.failedLine > 0 ? u"line %1: "_s.arg(o.notes.failedLine) : QString())
+            << o.error << u'\n';
         return false;
     }
     return true;

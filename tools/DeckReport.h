@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/EditorState.h"
+#include "deckfile/DeckOpener.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -11,12 +12,13 @@ class QTextStream;
 // A deck file opened as the editor opens it, and what the companion reports of it.
 struct OpenedDeck {
     EditorState state;
+    DeckOpenNotes notes;
     bool readError = false;
-    QString error;  // null when none
+    QString error;  // one line, without the file name; null when none
 };
 
-// Why a deck file cannot be read at all, or a null text when it can. The editor opens such a file
-// as an empty deck; here that would pass for a deck read completely.
+// Why a deck file cannot be read at all (without the file name), or a null text when it can. The
+// editor opens such a file as an empty deck; here that would pass for a deck read completely.
 QString unreadableDeck(const QString& file);
 void openDeck(const QString& file, OpenedDeck& o);
 // Opens a deck a command writes from: false, with the reason told on err, unless it opened cleanly.
@@ -27,3 +29,5 @@ bool wroteFile(const HeadlessUi& ui, QTextStream& err);
 // Every size check met: the three totals the exit status tests are at their limits.
 bool deckComplete(const Totals& t);
 QJsonObject deckReport(const QString& file, const OpenedDeck& o);
+// The report of a file that could not be opened at all.
+QJsonObject unreadableReport(const QString& file, const QString& problem);

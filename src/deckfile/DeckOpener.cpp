@@ -36,23 +36,26 @@ qint32 rowOfCard(const EditorState& state, QStringView number)
     return row >= 1 && row <= state.fpsCardList.rowCount() ? qint32(row) : 0;
 }
 
-void replayRecord(EditorState& state, const QStringList& fields, bool sideBoard)
+// Replays one record; answers a warning text when the record was dropped or cut short.
+QString replayRecord(EditorState& state, const QStringList& fields, bool sideBoard)
 {
     const double v = NumericText::leadingValue(fields[0]);
     if (v == 0)
-        return;
+        return {};
     if (fields.size() < 2)
         throw RuntimeError::outOfRange();
     const qint32 presses = NumericText::toInt32(std::abs(v));
     const qint32 row = rowOfCard(state, fields[1]);
     if (row == 0)
-        return;
+        return u"card %1 is not in the catalogue"_s.arg(fields[1]);
     const qint32 col = v < 0 ? colSideDown : (sideBoard ? colSideUp : colDeckUp);
-    for (qint32 i = 0; i < presses; ++i) {
-        // A press that changed nothing leaves the same state for the next: the rest are absorbed too.
-        if (!fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, col, row, 0))
-            break;
-    }
+    qint32 taken = 0;
+    // A press that changed nothing leaves the same state for the next: the rest are absorbed too.
+    while (taken < presses && fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, col, row, 0))
+        ++taken;
+    if (taken == presses)
+        return {};
+    return u"count %1 of card %2 read as %3"_s.arg(fields[0], fields[1]).arg(v < 0 ? -taken : taken);
 }
 
 }  // namespace
@@ -63,8 +66,20 @@ QString deckDisplayName(const QString& path)
     return path.mid(cut + 1);
 }
 
-qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
+qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenNotes* notes)
 {
+    qint32 records = 0;
+    qint32 line = 0;  // the line being replayed; 0 before the first
+    const auto warn = [&](const QString& text) {
+        if (notes && !text.isEmpty())
+            notes->warnings.append({line, text});
+    };
+    const auto stopped = [&](const QString& error) {
+        if (notes) {
+            notes->failedLine = line;
+            notes->error = error;
+        }
+    };
     clsFileIO file;
     try {
         QString path;
@@ -99,28 +114,33 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
         state.deckName = display;
 
-        qint32 records = 0;
         bool sideBoard = false;
         for (;;) {
             ui.processEvents();
+            line = records + 1;
             QStringList fields;
             if (!file.ReadData(fields))
                 break;
             if (fields[0] == DeckFileText::separator())
                 sideBoard = true;
             else if (NumericText::isNumeric(fields[0]))
-                replayRecord(state, fields, sideBoard);
+                warn(replayRecord(state, fields, sideBoard));
+            else
+                warn(u"not a record"_s);
             ++records;
         }
         ui.totalsChanged();
 
         QString countName;
-        if (records < file.CountRecord(countName))
+        if (records < file.CountRecord(countName)) {
+            stopped(DeckFileText::readErrorMessage().trimmed());
             ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
+        }
         file.CloseFile();
     } catch (const RuntimeError& e) {
         file.CloseFile();
         ui.totalsChanged();
+        stopped(e.description());
         ui.messageBox(e.description() + u"\r\n"_s + istrFileName, AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
     }
     return 0;

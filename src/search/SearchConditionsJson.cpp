@@ -5,7 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <map>
@@ -25,8 +27,9 @@ std::optional<qint32> integerIn(const QJsonValue& v, qint32 low, qint32 high)
 {
     if (!v.isDouble())
         return std::nullopt;
+    // The range first: converting a double outside it to an integer is undefined.
     const double d = v.toDouble();
-    if (d != double(qint64(d)) || d < low || d > high)
+    if (!(d >= low && d <= high) || d != std::trunc(d))
         return std::nullopt;
     return qint32(d);
 }
@@ -166,6 +169,53 @@ const std::map<QString, Field>& fields()
     return all;
 }
 
+// Where the JSON value starting at `i` ends: at the comma or brace after it at its own depth.
+qsizetype skipValue(const QByteArray& json, qsizetype i)
+{
+    int depth = 0;
+    for (; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '"') {
+            for (++i; i < json.size() && json[i] != '"'; ++i)
+                if (json[i] == '\\')
+                    ++i;
+        } else if (c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ']' || c == '}') {
+            if (depth-- == 0)
+                return i;
+        } else if (c == ',' && depth == 0) {
+            return i;
+        }
+    }
+    return i;
+}
+
+// The first key the top-level object gives twice, or a null text. The parser keeps only the last
+// value of a key, which would silently drop a condition. `json` is a valid JSON object.
+QString repeatedKey(const QByteArray& json)
+{
+    QSet<QString> seen;
+    qsizetype i = json.indexOf('{') + 1;
+    while (true) {
+        const qsizetype open = json.indexOf('"', i);
+        if (open < 0 || json.lastIndexOf('}') < open)
+            return {};
+        qsizetype close = open + 1;
+        while (json[close] != '"')
+            close += json[close] == '\\' ? 2 : 1;
+        // The parser decodes the key's escapes, so "chk\u004eo" and "chkNo" are the same key.
+        const QString key = QJsonDocument::fromJson('[' + json.mid(open, close - open + 1) + ']').array()[0].toString();
+        if (seen.contains(key))
+            return key;
+        seen.insert(key);
+        i = skipValue(json, json.indexOf(':', close) + 1);
+        if (i >= json.size() || json[i] != ',')
+            return {};
+        ++i;
+    }
+}
+
 }  // namespace
 
 QByteArray SearchConditions::toJson() const
@@ -186,6 +236,10 @@ std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& jso
     }
     if (!doc.isObject()) {
         error = u"expected one JSON object keyed by control names"_s;
+        return std::nullopt;
+    }
+    if (const QString key = repeatedKey(json); !key.isNull()) {
+        error = u"\"%1\": given more than once"_s.arg(key);
         return std::nullopt;
     }
     SearchConditions c;

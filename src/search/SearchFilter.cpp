@@ -35,7 +35,8 @@ bool isPlaceholder(const QString& item)
 
 bool matchesItem(const QString& item, QStringView value)
 {
-    if (isPlaceholder(item))
+    // An empty item (a condition file can name one) is a placeholder's key, never "every value".
+    if (item.isEmpty() || isPlaceholder(item))
         return value.isEmpty();
     if ((item == u"鬼" && value == u"吸血鬼") || (item == u"神" && value == u"死神"))
         return false;

@@ -69,25 +69,33 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEdit
 {
     const QByteArray catalogue = Fixtures::readBytes(home.cataloguePath());
     const QString good = deck(u"good.txt"_s, complete());
-    const QString partial = deck(u"partial.txt"_s, {u"3,001,x"_s, u"1,P01,x"_s});
+    // What the editor drops or cuts short is a warning; the counts stay the editor's.
+    const QString partial = deck(u"partial.txt"_s, {u"3,001,x"_s, u"5,003,x"_s, u"1,999,x"_s, u"hello"_s, u"1,P01,x"_s});
 
     Outcome r = run({u"check"_s, u"--json"_s, good, partial});
     EXPECT_EQ(r.status, 1) << r.err.toStdString();
     QJsonObject o = r.json(0);
     const QJsonArray cards = o.take(u"cards"_s).toArray();
     EXPECT_EQ(o, (QJsonObject{
-                     {u"file"_s, good}, {u"deckLimit"_s, 20}, {u"sideLimit"_s, 10}, {u"copyLimit"_s, 3},
+                     {u"file"_s, good}, {u"ok"_s, true}, {u"complete"_s, true}, {u"line"_s, QJsonValue()},
+                     {u"warnings"_s, QJsonArray()}, {u"deckLimit"_s, 20}, {u"sideLimit"_s, 10}, {u"copyLimit"_s, 3},
                      {u"totals"_s, QJsonObject{{u"sum"_s, 20}, {u"sideSum"_s, 20}, {u"side"_s, 10},
                                                {u"character"_s, 10}, {u"spell"_s, 10}, {u"command"_s, 0}}},
                      {u"colours"_s, QJsonObject{{u"sum"_s, u"white"_s}, {u"sideSum"_s, u"white"_s}, {u"side"_s, u"white"_s}}},
                      {u"readError"_s, false}, {u"error"_s, QJsonValue()}}));
     ASSERT_EQ(cards.size(), 20);
     EXPECT_EQ(cards[0], (QJsonObject{{u"no"_s, u"001"_s}, {u"name"_s, u"札1"_s}, {u"deck"_s, 2}, {u"side"_s, -1}}));
-    EXPECT_EQ(QList({r.json(1)[u"colours"_s][u"sum"_s], r.json(1)[u"totals"_s][u"command"_s]}),
-              QList<QJsonValue>({u"yellow"_s, 1}));
+    const auto warning = [](int line, const QString& text) { return QJsonObject{{u"line"_s, line}, {u"text"_s, text}}; };
+    EXPECT_EQ(QList({r.json(1)[u"colours"_s][u"sum"_s], r.json(1)[u"totals"_s][u"sum"_s], r.json(1)[u"complete"_s],
+                     r.json(1)[u"warnings"_s]}),
+              QList<QJsonValue>({u"yellow"_s, 7, false,
+                                 QJsonArray{warning(2, u"count 5 of card 003 read as 3"_s),
+                                            warning(3, u"card 999 is not in the catalogue"_s),
+                                            warning(4, u"not a record"_s)}}));
 
-    r = run({u"check"_s, good});
-    EXPECT_EQ(std::pair(r.status, r.out.contains(u"札1"_s)), std::pair(0, true));
+    r = run({u"check"_s, good, partial});
+    EXPECT_EQ(std::tuple(r.status, r.out.contains(u"札1"_s), r.out.contains(u"  warning: line 4: not a record\n"_s)),
+              std::tuple(1, true, true));
 
     // save writes what the editor would, or fails with the editor's message
     const QString in = deck(u"in.txt"_s, {u"-1,003,x"_s, u"3,003,x"_s, u"--"_s, u"1,P01,x"_s});
@@ -104,13 +112,25 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
 {
     const QString broken = deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s});
     const QString unreadable = deck(u"quote.txt"_s, {u"1,001,x"_s, u"\"2,002"_s});
-    Outcome r = run({u"check"_s, u"--json"_s, broken, unreadable});
-    EXPECT_EQ(QList({QJsonValue(r.status), r.json(0)[u"error"_s], r.json(1)[u"readError"_s], r.json(1)[u"error"_s]}),
-              QList<QJsonValue>({2, u"インデックスが有効範囲にありません。\r\n"_s + broken, true, QJsonValue()}));
+    const QString shortDeck = deck(u"short.txt"_s, {u"1,001,x"_s});
+    // One object per file, whatever became of it; an error after it keeps the status at 2.
+    Outcome r = run({u"check"_s, u"--json"_s, broken, unreadable, home.file(u"missing.txt"_s), shortDeck});
+    const auto outcome = [&](qsizetype line) {
+        return QList({r.json(line)[u"ok"_s], r.json(line)[u"error"_s], r.json(line)[u"line"_s]});
+    };
+    EXPECT_EQ(std::tuple(r.status, r.lines().size(), r.json(1)[u"readError"_s], r.json(3)[u"ok"_s]),
+              std::tuple(2, 4, QJsonValue(true), QJsonValue(true)));
+    EXPECT_EQ(QList({outcome(0), outcome(1), outcome(2)}),
+              QList({QList<QJsonValue>{false, u"インデックスが有効範囲にありません。"_s, 2},
+                     QList<QJsonValue>{false, u"ファイル読み込みエラー"_s, 2},
+                     QList<QJsonValue>{false, u"no such file"_s, QJsonValue()}}));
 
     Fixtures::TempHome empty;
     r = runTool({u"--home"_s, empty.path(), u"check"_s, broken});
     EXPECT_EQ(std::pair(r.status, r.err.isEmpty()), std::pair(2, false));
+    empty.writeCatalogue(Fixtures::catalogueLines(u"abc"_s, QString(), u"20"_s, u"3"_s, {}));
+    r = runTool({u"--home"_s, empty.path(), u"cards"_s});
+    EXPECT_EQ(std::pair(r.status, r.err.isEmpty()), std::pair(2, false)) << r.out.toStdString();
 
     // A deck that is not there to read is an error, never an empty deck; save then writes nothing.
     const QString out = home.withBytes(u"out.txt"_s, "kept");
@@ -183,12 +203,16 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
     EXPECT_EQ(QList<QJsonValue>({int(rows[0].toObject().size()), rows[0][u"colName"_s], rows[0][u"colDeck"_s]}),
               QList<QJsonValue>({19, u"記念札"_s, u"0"_s}));
 
+    const QString big = home.withBytes(u"big.json"_s, "{}");
+    QFile(big).resize(16 * 1024 * 1024 + 1);
     const std::pair<QStringList, QString> refusals[] = {
         {{u"--sort"_s, u"colFoo"_s}, u"colFoo"_s},
         {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
         {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
         {{u"extra"_s}, u"cards"_s},
         {{u"--sort"_s, u"colNo"_s, u"--sort"_s, u"colType"_s}, u"--sort given more than once"_s},
+        {{u"--where"_s, u"/dev/zero"_s}, u"/dev/zero: not a regular file"_s},
+        {{u"--where"_s, big}, u"big.json: larger than 16 MiB"_s},
     };
     for (const auto& [args, named] : refusals) {
         r = cards(args);

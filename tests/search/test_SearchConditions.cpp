@@ -74,7 +74,7 @@ TEST(SearchFilter, SetItemsTypeRangesTextsAndLists)
         {{u"神"_s}, u"死神", true},        {{u"神"_s}, u"死神／妖怪", false},  {{u"（種族なし）"_s}, u"", false},
         {{u"（種族なし）"_s}, u"人間", true}, {{u"（無し）"_s, u"先制"_s}, u"", false},
         {{u"（無し）"_s, u"先制"_s}, u"先制　飛行", false}, {{u"（無し）"_s, u"先制"_s}, u"飛行", true},
-        {{}, u"", true},
+        {{}, u"", true},                   {{u""_s}, u"人間", true},            {{u""_s}, u"", false},
     };
     for (const auto& [selected, value, hidden] : lists)
         EXPECT_EQ(SC::fblnHideByList(selected, value), hidden) << str(selected.join(u',')) << "/" << str(value);
@@ -99,7 +99,9 @@ TEST(SearchConditionsJson, RoundTripFormatAndRefusals)
     for (const char* json : {R"({"chkCosts": 0})", R"({"chkNo": 2})", R"({"chkNo": true})", R"({"lstNo": [8]})",
                              R"({"lstNo": 0})", R"({"cmbCostL": 2})", R"({"cmbCostL": "-"})", R"({"cmbCostU": "02"})",
                              R"({"cmbCostU": "2147483648"})", R"({"cmbName": 3})", R"({"cmbCostSel": 0.5})",
-                             R"({"txtName1": 5})", R"({"lstSkill": [1]})"}) {
+                             R"({"txtName1": 5})", R"({"lstSkill": [1]})", R"({"lstSkill": "先制"})",
+                             R"({"chkNo": 1e300})", R"({"lstNo": [-1e300]})", R"({"cmbCostSel": 0, "cmbCostSel": 1})",
+                             R"({"chkNo": 0, "lstSkill": ["\"}"], "chk\u004eo": 0})"}) {
         EXPECT_FALSE(SC::fromJson(json, error)) << json;
         EXPECT_TRUE(error.contains(u'"' + QString::fromUtf8(json).section(u'"', 1, 1) + u'"')) << str(error);
     }
