@@ -311,8 +311,10 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    if (flngLoadCardList(state_, ui_, true) == 0)
+    if (flngLoadCardList(state_, ui_, true) == 0) {
         fsubTakeSerchSetup(true);
+        fsubRefilter();
+    }
     cmdReset_->setText(MainWindowText::resetCaption());
 }
 
@@ -347,7 +349,11 @@ void frmTessarin::saveDeckSheet()
 
 qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
+    const quint64 loads = state_.catalogueLoads;
     const qint32 result = ::plngOpenFile(state_, ui_, istrFileName);
     fsubTakeSerchSetup(false);
+    // After the deck's counts, so that count conditions see the deck just opened.
+    if (state_.catalogueLoads != loads)
+        fsubRefilter();
     return result;
 }

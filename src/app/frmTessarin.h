@@ -82,6 +82,7 @@ private:
     void handle(F&& body);
     void fsubLoadSerch();
     void fsubTakeSerchSetup(bool ibolLists);
+    void fsubRefilter();
     void cmdSerch_Click();
     void fsubSortList(qint32 Col, qint32 Order);
 

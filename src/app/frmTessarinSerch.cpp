@@ -10,6 +10,8 @@
 
 #include <QPushButton>
 
+#include <vector>
+
 void frmTessarin::fsubLoadSerch()
 {
     if (!frmSerch_)
@@ -21,6 +23,16 @@ void frmTessarin::fsubTakeSerchSetup(bool ibolLists)
 {
     if (frmSerch_)
         frmSerch_->fsubTakeSetup(state_.serch, ibolLists);
+}
+
+// A reload puts other cards at the row positions a filter hid: the conditions in effect decide
+// afresh, and with none in effect every row shows.
+void frmTessarin::fsubRefilter()
+{
+    if (frmSerch_ && frmSerch_->pSortFlag == 1)
+        frmSerch_->plngSetSerch();
+    else
+        state_.fpsCardList.setRowsHidden(std::vector<bool>(size_t(state_.fpsCardList.rowCount()), false));
 }
 
 void frmTessarin::cmdSerch_Click()

@@ -304,6 +304,7 @@ void installCatalogue(EditorState& state, Ui& ui, CatalogueLoad&& load)
     state.mlngCardTotal = load.mlngCardTotal;
     state.serch = std::move(load.serch);
     state.searchEnabled = load.searchEnabled;
+    ++state.catalogueLoads;
     ui.setWindowTitle(AppInfo::plainWindowTitle());
     state.deckName.clear();
     ui.setSearchEnabled(state.searchEnabled);

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -186,6 +188,39 @@ TEST_F(SearchAndSort, ApplyCloseAndShowAllAndTheSortsThatFollowThem)
     header(colName);
     EXPECT_EQ(std::tuple(order(), w.grid()->model()->rowCount(), w.grid()->isVisible()),
               std::tuple(u"1 5 3 4 (2)"_s, 4, true));
+}
+
+// A reload puts card n back in row n: the rows hidden are the ones a fresh run of the conditions hides.
+TEST_F(SearchAndSort, AfterAReloadTheConditionsInEffectDecideTheHiddenRows)
+{
+    const auto reloadThenRun = [&](const std::function<void()>& reload) {
+        header(colName);
+        reload();
+        const QString after = order();
+        click(u"OKButton"_s);
+        return std::pair(after, order());
+    };
+    check(u"chkType"_s, false);
+    check(u"chkTypeSpell"_s, true);
+    click(u"OKButton"_s);
+    header(colName);
+    EXPECT_EQ(reloadThenRun([&] { w.findChild<QPushButton*>(u"cmdReset"_s)->click(); }),
+              std::pair(u"1 (2) (3) (4) 5"_s, u"1 (2) (3) (4) 5"_s));
+    // Opening a deck: a count condition sees the deck just opened, and so do the totals.
+    check(u"chkNumber"_s, false);
+    c<QComboBox>(u"cmbNumberL"_s)->setCurrentIndex(1);
+    QString deck = home.withBytes(u"d.txt"_s, Fixtures::cp932Lines({u"1,005,E"_s, u"1,002,B"_s, u"--"_s, u"1,3,C"_s}));
+    EXPECT_EQ(reloadThenRun([&] { w.plngOpenFile(deck); }), std::pair(u"(1) (2) (3) (4) 5"_s, u"(1) (2) (3) (4) 5"_s));
+    QStringList totals;
+    for (const QString& name : {u"lblSum"_s, u"lblCharacterSum"_s, u"lblSpellSum"_s, u"lblCommandSum"_s,
+                                u"lblSide"_s, u"lblSideSum"_s})
+        totals << w.findChild<QLabel*>(name)->text();
+    EXPECT_EQ(totals.join(u' '), u"2 1 1 0 1 3"_s);
+
+    click(u"cmdDefault"_s);  // no conditions in effect: a reload shows every row
+    w.plngRowShow(3, true);
+    w.plngOpenFile(deck);
+    EXPECT_EQ(order(), u"1 2 3 4 5"_s);
 }
 
 TEST_F(SearchAndSort, HeaderClicksSortAscendingThenDescendingAndAnotherColumnStartsAscending)
