@@ -1,7 +1,9 @@
 // The filter and the header sort on a generated 100,000-card catalogue, each reported as a share
-// of one catalogue load measured in the same run (the aim is under 0.5): "x_load" by the
-// process's CPU time, which other work on a shared machine disturbs least, "x_load_wall" by the clock;
-// both compare the best iteration with the best of three loads.
+// of one catalogue load measured in the same run: "x_load" by the process's CPU time, which other
+// work on a shared machine disturbs least, "x_load_wall" by the clock; both compare the best
+// iteration with the best of the loads. Every load parses the catalogue afresh, as the first one
+// after a start or an edit does; the filter runs after it take the parse the load kept (the aim:
+// under 0.25 of a load with an "Ability" condition, under 0.5 for the rest).
 
 #include "CatalogueGenerator.h"
 
@@ -14,9 +16,11 @@
 #include "search/SearchRun.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -38,13 +42,14 @@ double cpuSeconds()
 }
 constexpr qint32 kCards = 100000;
 
-// The catalogue, the grid loaded from it, and the time of one full load (the best of three).
+// The catalogue, the grid loaded from it, and the time of one full load (the best of those run).
 struct Loaded {
     QTemporaryDir dir;
     EditorState state;
     HeadlessUi ui;
     double loadSeconds = 1e9;
     double loadCpuSeconds = 1e9;
+    qint64 edits = 0;
 
     Loaded()
     {
@@ -54,13 +59,24 @@ struct Loaded {
             f.write(generateCatalogue(kCards, 3, 2026));
         f.close();
         ProgramFolder::setOverride(dir.path());
-        for (int i = 0; i < 3; ++i) {
-            const auto start = Clock::now();
-            const double cpu = cpuSeconds();
-            flngLoadCardList(state, ui, true);
-            loadCpuSeconds = std::min(loadCpuSeconds, cpuSeconds() - cpu);
-            loadSeconds = std::min(loadSeconds, std::chrono::duration<double>(Clock::now() - start).count());
-        }
+        for (int i = 0; i < 3; ++i)
+            load();
+    }
+
+    // A full load of the catalogue as if edited an hour ago: parsed afresh, and the parse kept.
+    void load()
+    {
+        QFile f(dir.filePath(u"card/cardlist.ini"_s));
+        if (!f.open(QIODevice::ReadWrite) ||
+            !f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 - ++edits), QFileDevice::FileModificationTime))
+            qFatal("the catalogue's time could not be set");
+        f.close();
+        QThread::msleep(60);  // the change time settled, so the cache keeps the parse
+        const auto start = Clock::now();
+        const double cpu = cpuSeconds();
+        flngLoadCardList(state, ui, true);
+        loadCpuSeconds = std::min(loadCpuSeconds, cpuSeconds() - cpu);
+        loadSeconds = std::min(loadSeconds, std::chrono::duration<double>(Clock::now() - start).count());
     }
 };
 
@@ -96,9 +112,14 @@ qint32 visibleRows(const CardGrid& grid)
     return n;
 }
 
+// More loads for the best of them; the share of a load is 1 by definition.
 void BM_FullLoad(benchmark::State& state)
 {
-    measure(state, [](Loaded& l) { flngLoadCardList(l.state, l.ui, true); });
+    Loaded& l = loaded();
+    for (auto _ : state)
+        l.load();
+    state.counters["load_ms"] = l.loadSeconds * 1000;
+    state.counters["load_cpu_ms"] = l.loadCpuSeconds * 1000;
 }
 
 void filter(benchmark::State& state, const SearchConditions& c)

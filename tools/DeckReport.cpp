@@ -45,12 +45,12 @@ void openDeck(const QString& file, OpenedDeck& o)
     HeadlessUi ui;
     QString name = file;
     plngOpenFile(o.state, ui, name, &o.notes);
-    o.readError = o.notes.error == DeckFileText::readErrorMessage().trimmed();
     o.error = o.notes.error;
-    // A failed catalogue reload tells only the user.
+    // A failed catalogue reload, or a file that turned unreadable, tells only the user.
     for (const HeadlessUi::Message& m : ui.messages)
-        if (o.error.isNull() && m.text != DeckFileText::readErrorMessage())
-            o.error = QString(m.text).replace(u"\r\n"_s, u" "_s);
+        if (o.error.isNull())
+            o.error = QString(m.text).replace(u"\r\n"_s, u" "_s).trimmed();
+    o.readError = o.error == DeckFileText::readErrorMessage().trimmed();
 }
 
 bool deckComplete(const Totals& t)

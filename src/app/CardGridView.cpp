@@ -168,6 +168,21 @@ void CardGridView::currentChanged(const QModelIndex& current, const QModelIndex&
     grid_.setActiveCell(newCol, newRow);
 }
 
+// With no current cell (its row hidden by a filter) Qt makes the first shown cell current as the
+// focus arrives: no move of the user's, so the active cell and the preview stay as they are.
+void CardGridView::focusInEvent(QFocusEvent* event)
+{
+    if (currentIndex().isValid()) {
+        QTableView::focusInEvent(event);
+        return;
+    }
+    {
+        const QScopedValueRollback<bool> guard(quiet_, true);
+        QTableView::focusInEvent(event);
+    }
+    setCurrentQuietly({});
+}
+
 void CardGridView::keyPressEvent(QKeyEvent* event)
 {
     Q_EMIT KeyDown(event->key(), int(event->modifiers()));

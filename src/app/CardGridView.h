@@ -37,6 +37,7 @@ class CardGridView : public QTableView {
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     void applyColumnWidths();

@@ -231,9 +231,9 @@ qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide)
             modFuncRim::fsubAddLong(extra, kOptionWidth);
         qint32 wanted = baseWidth();
         modFuncRim::fsubAddLong(wanted, extra);
-        const qint32 outer = modFuncRim::plngTopValue(ui_, wanted, screenWidthTwips());
+        const qint32 outer = modFuncRim::plngTopValue(wanted, screenWidthTwips());
         resize(std::max(twips_.toPx(outer) - (frameGeometry().width() - width()), 1), height());
-        const qint32 left = modFuncRim::plngUnderValue(ui_, screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
+        const qint32 left = modFuncRim::plngUnderValue(screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
         move(screenLeft() + twips_.toPx(left), y());
         ui_.processEvents();
 

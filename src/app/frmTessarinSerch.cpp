@@ -53,7 +53,10 @@ void frmTessarin::fsubGridShown(bool ibolShown)
 {
     if (!ibolShown) {
         if (gridHides_++ == 0) {
+            // Hiding a focused view makes Qt pass the focus on as by Tab, which moves its current cell.
             gridHadFocus_ = fpsCardList_->hasFocus();
+            if (gridHadFocus_)
+                fpsCardList_->clearFocus();
             fpsCardList_->hide();
         }
         return;

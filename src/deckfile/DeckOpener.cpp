@@ -53,7 +53,8 @@ QString replayRecord(EditorState& state, const QStringList& fields, bool sideBoa
     // A press that changed nothing leaves the same state for the next: the rest are absorbed too.
     while (taken < presses && fpsCardList_ButtonClicked(state.fpsCardList, state.totals, state.limits, col, row, 0))
         ++taken;
-    if (taken == presses)
+    // A fraction rounded away is cut short as much as a press the limits absorbed.
+    if (double(taken) == std::abs(v))
         return {};
     return u"count %1 of card %2 read as %3"_s.arg(fields[0], fields[1]).arg(v < 0 ? -taken : taken);
 }

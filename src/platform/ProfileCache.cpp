@@ -14,6 +14,10 @@ namespace {
 // Timestamps of some file systems step by two seconds; a file modified less than this before it
 // was read is not trusted to show its next edit.
 constexpr qint64 kSettleNs = 3'000'000'000;
+// The change time cannot be set back, as the modification time can (cp -p, touch -r), but it steps
+// by a clock tick of up to 10 ms: a file changed less than this before it was read is not trusted
+// either, or an edit of the same size that sets the same old modification time could go unseen.
+constexpr qint64 kChangeSettleNs = 50'000'000;
 // The catalogue and the image map, with room to spare.
 constexpr size_t kEntries = 4;
 
@@ -82,7 +86,8 @@ std::shared_ptr<ProfileIndex> index(const QString& path)
     Stamp after;
     // Keep only what is known to be the file as it stands: not changed while being read, and old
     // enough that a later edit must move its modification time.
-    if (stampOf(path, after) && after == before && before.modified <= readAt - kSettleNs)
+    if (stampOf(path, after) && after == before && before.modified <= readAt - kSettleNs &&
+        before.changed <= readAt - kChangeSettleNs)
         *slot = {path, before, fresh, ++clock};
     else if (slot->path == path)
         *slot = {};

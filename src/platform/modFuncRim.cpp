@@ -1,6 +1,5 @@
 #include "modFuncRim.h"
 
-#include "AppInfo.h"
 #include "RuntimeError.h"
 #include "Ui.h"
 
@@ -35,13 +34,6 @@ protected:
 private:
     QObject* window_;
 };
-
-qint32 checkedCount(qsizetype count)
-{
-    if (count > std::numeric_limits<qint32>::max())
-        throw RuntimeError::overflow();
-    return qint32(count);
-}
 
 }  // namespace
 
@@ -107,50 +99,17 @@ void fsubAddLong(qint32& n, qint32 k)
     n = qint32(sum);
 }
 
-qint32 plngTopValue(Ui& ui, qint32 value, qint32 limit)
-{
-    qint32 result = 0;
-    try {
-        result = value > limit ? limit : value;
-    } catch (const RuntimeError& e) {
-        ui.messageBox(u"plngTopValue()でエラー value="_s + QString::number(value) + u",limit="_s +
-                          QString::number(limit) + u"\r\n"_s + e.description(),
-                      AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
-    }
-    return result;
-}
+qint32 plngTopValue(qint32 value, qint32 limit) { return value > limit ? limit : value; }
 
-qint32 plngUnderValue(Ui& ui, qint32 value, qint32 limit)
-{
-    qint32 result = 0;
-    try {
-        result = value < limit ? limit : value;
-    } catch (const RuntimeError& e) {
-        ui.messageBox(u"plngUnderValue()でエラー value="_s + QString::number(value) + u",limit="_s +
-                          QString::number(limit) + u"\r\n"_s + e.description(),
-                      AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
-    }
-    return result;
-}
+qint32 plngUnderValue(qint32 value, qint32 limit) { return value < limit ? limit : value; }
 
-qint32 fsubListIndex(Ui& ui, const QStringList& lst, const QString& s)
+qint32 fsubListIndex(const QStringList& lst, const QString& s)
 {
-    qint32 result = -1;
-    try {
-        const qint32 count = checkedCount(lst.size());
-        for (qint32 i = 0; i < count; ++i) {
-            if (lst[i] == s) {
-                result = i;
-                return result;
-            }
-        }
-        if (s.isEmpty())
-            result = count;
-    } catch (const RuntimeError& e) {
-        ui.messageBox(u"fsubListIndex()でエラー"_s + u"\r\n"_s + e.description(), AppInfo::appTitle(), MsgIcon::Error,
-                      MsgButtons::Ok);
-    }
-    return result;
+    // A list of more than 2^31 texts cannot be held in memory, so the index fits.
+    for (qsizetype i = 0; i < lst.size(); ++i)
+        if (lst[i] == s)
+            return qint32(i);
+    return s.isEmpty() ? qint32(lst.size()) : -1;
 }
 
 qint32 fsubRemoveCloseMenu(QObject* window)

@@ -23,12 +23,12 @@ QString fstrConvNewLine(QString& s);
 // n += k; RuntimeError 6 when the sum leaves the 32-bit range (n then unchanged).
 void fsubAddLong(qint32& n, qint32 k);
 
-qint32 plngTopValue(Ui& ui, qint32 value, qint32 limit);    // the smaller
-qint32 plngUnderValue(Ui& ui, qint32 value, qint32 limit);  // the larger
+qint32 plngTopValue(qint32 value, qint32 limit);    // the smaller
+qint32 plngUnderValue(qint32 value, qint32 limit);  // the larger
 
 // Index of the first item equal to s, -1 when none; the empty text answers the item count when
 // no item is empty, so it is never added as an entry.
-qint32 fsubListIndex(Ui& ui, const QStringList& lst, const QString& s);
+qint32 fsubListIndex(const QStringList& lst, const QString& s);
 
 // Makes the window's own close request (the title-bar box, the window manager's close) do nothing;
 // the program still closes the window with close(). Answers non-zero on success.

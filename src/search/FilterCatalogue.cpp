@@ -5,7 +5,13 @@
 
 #include <limits>
 
-FilterCatalogue::FilterCatalogue(const QString& path) { api_.setIniFileName(path); }
+FilterCatalogue::FilterCatalogue(const QString& path)
+{
+    // The load and the preview parsed this file already; a run takes that parse while the file is
+    // unchanged rather than reading and decoding it again.
+    api_.setShareParsedFile(true);
+    api_.setIniFileName(path);
+}
 
 namespace {
 

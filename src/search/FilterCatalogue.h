@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringView>
 
-// The catalogue values the filter searches ("Ability", "Text", "Illustration", "Skill"), from one
-// read of the file per filter run, made only when a row first needs one. Answers what reading
+// The catalogue values the filter searches ("Ability", "Text", "Illustration", "Skill"), from the
+// parse the profile cache keeps for the load and the preview while the file is the one they read
+// (otherwise one read per filter run), made only when a row first needs one. Answers what reading
 // the key with the profile reader answers, a missing key as "".
 class FilterCatalogue {
 public:

@@ -1,6 +1,7 @@
 #include "app/CardGridView.h"
 #include "app/frmTessarin.h"
 #include "app/frmWait.h"
+#include "search/frmSerch.h"
 
 #include "Child.h"
 #include "Fixtures.h"
@@ -9,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -218,6 +220,30 @@ TEST_F(MainWindowTest, TheFrameChangesNeitherTheGridNorTheWidthAViewOptionLeaves
     child<QCheckBox>(u"chkSide")->setChecked(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->size() == client; }, 2000)) << w->width() << 'x' << w->height();
     EXPECT_EQ(w->grid()->geometry(), grid);
+}
+
+// Also run under a window manager. Hiding a focused view during a sort made Qt move its current cell on
+// as by Tab, which refilled the pane; the current row's card may also be filtered out.
+TEST_F(MainWindowTest, HeaderClicksWithTheGridFocusedKeepTheCurrentCellAndThePane)
+{
+    start();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    CardGridView* grid = w->grid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 2)).center());
+    ASSERT_TRUE(grid->hasFocus());
+    frmSerch* dialog = w->serch();
+    ::child<QCheckBox>(dialog, u"chkType"_s)->setChecked(false);
+    ::child<QCheckBox>(dialog, u"chkTypeSpell"_s)->setChecked(true);
+    for (int i = 0; i < 12; ++i) {
+        if (i == 6)
+            ::child<QPushButton>(dialog, u"OKButton"_s)->click();
+        QHeaderView* header = grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(2) + 5, 5));
+        EXPECT_EQ(std::tuple(w->state().fpsCardList.activeRow(), w->state().fpsCardList.activeCol(),
+                             text(u"lblCardName"), grid->hasFocus()),
+                  std::tuple(3, colName, u"札3"_s, true)) << "click " << i;
+    }
 }
 
 // A 1024-pixel second screen right of the first (screens/wide.json): the full view cannot widen the window

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -103,12 +104,9 @@ TEST_F(CardReadTest, KeepsTheParsedFileUntilItChanges)
     QFile f(cataloguePath());
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
                 f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    QThread::msleep(60);  // past the change time's tick
     EXPECT_EQ(ProfileCache::index(cataloguePath()), ProfileCache::index(cataloguePath()));
-    EXPECT_EQ(readCard(u"007"_s).attack, u"3"_s);
-
-    // Rewritten in place at the same size: the edit shows at the next read.
-    catalogue(u"a.png"_s, u"Attack=9"_s);
-    EXPECT_EQ(readCard(u"007"_s).attack, u"9"_s);
+    EXPECT_EQ(readCard(u"007"_s).attack, u"3"_s);  // an edit kept at the same size: SearchRun's test
 }
 
 }  // namespace

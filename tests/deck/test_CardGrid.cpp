@@ -87,6 +87,8 @@ TEST(CardGrid, SortKeysDirectionsAndComparisons)
         {"side counts as integers", mixed, {{colSide, false}}, colSide, {u"-1"_s, u"0"_s, u"1"_s, u"2"_s, u"10"_s}},
         {"text: empty, numbers by value, text", mixed, {{colCost, false}}, colCost,
          {QString(), u"9"_s, u"10"_s, u"B"_s, u"x"_s}},
+        {"text past the packed prefix", {u"a,,,,abcdefghijklmZ"_s, u"b,,,,abcdefghijklmA"_s, u"c,,,,abcdefghijkl"_s},
+         {{colCost, false}}, colNo, {u"c"_s, u"b"_s, u"a"_s}},
         {"a fifth key is ignored", ties,
          {{colType, false}, {colDeck, false}, {colSide, false}, {colName, false}, {colNo, false}}, colNo,
          {u"2"_s, u"1"_s}},

@@ -70,7 +70,7 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEdit
     const QByteArray catalogue = Fixtures::readBytes(home.cataloguePath());
     const QString good = deck(u"good.txt"_s, complete());
     // What the editor drops or cuts short is a warning; the counts stay the editor's.
-    const QString partial = deck(u"partial.txt"_s, {u"3,001,x"_s, u"5,003,x"_s, u"1,999,x"_s, u"hello"_s, u"1,P01,x"_s});
+    const QString partial = deck(u"partial.txt"_s, {u"3,001,x"_s, u"5,003,x"_s, u"1,999,x"_s, u"hello"_s, u"1,P01,x"_s, u"1.5,005,x"_s});
 
     Outcome r = run({u"check"_s, u"--json"_s, good, partial});
     EXPECT_EQ(r.status, 1) << r.err.toStdString();
@@ -88,10 +88,11 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEdit
     const auto warning = [](int line, const QString& text) { return QJsonObject{{u"line"_s, line}, {u"text"_s, text}}; };
     EXPECT_EQ(QList({r.json(1)[u"colours"_s][u"sum"_s], r.json(1)[u"totals"_s][u"sum"_s], r.json(1)[u"complete"_s],
                      r.json(1)[u"warnings"_s]}),
-              QList<QJsonValue>({u"yellow"_s, 7, false,
+              QList<QJsonValue>({u"yellow"_s, 9, false,
                                  QJsonArray{warning(2, u"count 5 of card 003 read as 3"_s),
                                             warning(3, u"card 999 is not in the catalogue"_s),
-                                            warning(4, u"not a record"_s)}}));
+                                            warning(4, u"not a record"_s),
+                                            warning(6, u"count 1.5 of card 005 read as 2"_s)}}));
 
     r = run({u"check"_s, good, partial});
     EXPECT_EQ(std::tuple(r.status, r.out.contains(u"札1"_s), r.out.contains(u"  warning: line 4: not a record\n"_s)),

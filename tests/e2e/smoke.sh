@@ -14,6 +14,11 @@ printf '[Card]\r\nTotal=2\r\nShowSelect=1\r\nDeck=50\r\nLimit=3\r\n[001]\r\nType
   > "$work/home/card/cardlist.ini"
 printf '2,001,lamp\r\n' > "$work/my deck.txt"
 
+# --help and --version answer without a display; any other argument stays a deck path.
+[ "$(env -u DISPLAY "$bin" --version)" = "tessarin ${title#Tessarin ver}" ] || { echo "FAIL: --version"; exit 1; }
+env -u DISPLAY "$bin" --help | grep -q '^Usage: tessarin \[DECKFILE\]$' || { echo "FAIL: --help"; exit 1; }
+echo "ok: --help and --version"
+
 cat > "$work/inner.sh" <<'INNER'
 set -u
 bin=$1; title=$2; work=$3

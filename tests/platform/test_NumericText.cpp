@@ -20,8 +20,10 @@ TEST(NumericText, LeadingValueAndIsNumeric)
         {u"-2"_s, -2.0},     {u"1e3"_s, 1000.0},  {u"1e999"_s, kInf},   {u"-1e999"_s, -kInf},
         {u"1e-999"_s, 0.0},  {u"1e"_s, 1.0},      {u"2.5d2"_s, 250.0},  {u".5x"_s, 0.5},
         {u"+7,1"_s, 7.0},    {u"-"_s, 0.0},       {u"\t 4 5"_s, 4.0},   {u"P01"_s, 0.0},
+        {u"-0"_s, 0.0},      {u"-0.0"_s, 0.0},    {u"-1e-999"_s, 0.0},
     };
-    for (const auto& [text, value] : leading) {  // and never a negative zero
+    // ... and never a negative zero, read whole ("-0") or through the general parse.
+    for (const auto& [text, value] : leading) {
         const double got = NumericText::leadingValue(text);
         EXPECT_EQ(std::pair(got, std::signbit(got)), std::pair(value, std::signbit(value))) << text.toStdString();
     }

@@ -8,8 +8,10 @@
 #include "catalogue/CatalogueText.h"
 #include "deck/CardGrid.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -33,14 +35,18 @@ QStringList numbers(const CardGrid& grid, bool hiddenOnly)
 
 class SearchRun : public ::testing::Test {
 protected:
-    void SetUp() override
+    void writeCatalogue(const QString& ability1)
     {
         home.writeCatalogue(Fixtures::catalogueLines(
             u"3"_s, u"1"_s, u"50"_s, u"3"_s,
-            {{u"001"_s, {u"Ability=炎を放つ"_s, u"Skill=先制　飛行"_s}},
+            {{u"001"_s, {u"Ability="_s + ability1, u"Skill=先制　飛行"_s}},
              {u"002"_s, {u"Ability=水を撒く"_s}},
              {u"003"_s, {u"Skill=飛行"_s, u"Illustration=絵"_s}},
              {u"P01"_s, {u"Ability=炎と水"_s, u"Skill=先制"_s}}}));
+    }
+    void SetUp() override
+    {
+        writeCatalogue(u"炎を放つ"_s);
         // "1" names section "001", as a card number of the grid may.
         const QString rows[][2] = {{u"1"_s, u"Spell"_s}, {u"002"_s, u"Spell"_s}, {u"003"_s, u"Character"_s},
                                    {u"P01"_s, u"Command"_s}};
@@ -79,6 +85,22 @@ TEST_F(SearchRun, CatalogueConditionsReadTheCardsSection)
     EXPECT_EQ(std::pair(ui.messages, numbers(grid, true)),
               std::pair(Messages{{CatalogueText::missingFileMessage(home.path()), u"エラー"_s, MsgIcon::None,
                                   MsgButtons::Ok}}, QStringList()));
+}
+
+// Runs take the parse the profile cache keeps, yet see an edit that keeps the file's size and time.
+TEST_F(SearchRun, AnEditedCatalogueIsReadAgain)
+{
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    SC s;
+    s.chkAbility = false, s.txtAbility1 = u"炎"_s;
+    for (const QString& ability1 : {u"炎を放つ"_s, u"水を放つ"_s}) {
+        writeCatalogue(ability1);
+        QFile f(home.cataloguePath());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+        QThread::msleep(60);  // settled: the parse is kept
+        applySearch(s, grid, ui);
+        EXPECT_EQ(grid.rowHidden(1), ability1 != u"炎を放つ") << ability1.toStdString();
+    }
 }
 
 // A header click while the run lets events through reorders the rows under it.
