@@ -10,8 +10,6 @@
 #include "search/SearchRun.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,51 +35,13 @@ qint32 columnNamed(QStringView name)
 
 QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
 
-// A condition file is a few KB; the cap keeps a device, a huge file or an endless pipe from
-// exhausting memory.
-constexpr qint64 kConditionsCap = 16 * 1024 * 1024;
-
 // The conditions in `file` ("-": standard input), or nothing after a message naming the file.
 std::optional<SearchConditions> readConditions(const QString& file, QTextStream& err)
 {
-    const QString name = file == u"-" ? u"standard input"_s : file;
-    const auto refuse = [&](const QString& why) {
-        err << name << u": "_s << why << u'\n';
-        return std::nullopt;
-    };
-    QFile f;
-    if (file == u"-") {
-        if (!f.open(stdin, QIODevice::ReadOnly))
-            return refuse(u"cannot be read: "_s + f.errorString());
-    } else {
-        // Only a regular file: a FIFO without a writer would block and a device never ends.
-        const QFileInfo info(file);
-        if (!info.exists())
-            return refuse(u"no such file"_s);
-        if (!info.isFile())
-            return refuse(u"not a regular file"_s);
-        if (info.size() > kConditionsCap)
-            return refuse(u"larger than 16 MiB"_s);
-        f.setFileName(file);
-        if (!f.open(QIODevice::ReadOnly))
-            return refuse(u"cannot be read: "_s + f.errorString());
-    }
-    // A pipe hands its bytes over in pieces.
-    QByteArray json;
-    while (json.size() <= kConditionsCap) {
-        const QByteArray piece = f.read(kConditionsCap + 1 - json.size());
-        if (piece.isEmpty())
-            break;
-        json += piece;
-    }
-    if (json.size() > kConditionsCap)
-        return refuse(u"larger than 16 MiB"_s);
-    if (f.error() != QFileDevice::NoError)
-        return refuse(u"cannot be read: "_s + f.errorString());
     QString error;
-    std::optional<SearchConditions> c = SearchConditions::fromJson(json, error);
+    std::optional<SearchConditions> c = SearchConditions::readFile(file, error);
     if (!c)
-        return refuse(error);
+        err << (file == u"-" ? u"standard input"_s : file) << u": "_s << error << u'\n';
     return c;
 }
 

@@ -14,8 +14,13 @@
 
 void frmTessarin::fsubLoadSerch()
 {
-    if (!frmSerch_)
-        frmSerch_ = new frmSerch(*this, this);
+    if (frmSerch_)
+        return;
+    frmSerch_ = new frmSerch(*this, this);
+    // The dialog's count of shown rows follows what the grid shows: after a run, a reload, a sort.
+    CardGridModel* model = fpsCardList_->cardModel();
+    connect(model, &QAbstractItemModel::modelReset, frmSerch_,
+            [this, model] { frmSerch_->fsubShowCount(model->rowCount(), state_.fpsCardList.rowCount()); });
 }
 
 // The maxima follow every load; the item lists only a full one, which rebuilds them.

@@ -8,6 +8,7 @@ namespace DeckFileText {
 inline QString openFilter() { return QStringLiteral("デッキファイル(*.txt,*.deck)|*.txt;*.deck|すべてのファイル(*.*)|*.*"); }
 inline QString saveFilter() { return QStringLiteral("デッキ ファイル (*.txt)|*.txt|デッキ ファイル (*.deck)|*.deck"); }
 inline QString readErrorMessage() { return QStringLiteral("ファイル読み込みエラー "); }
+inline QString unreadableFileMessage(const QString& path) { return readErrorMessage() + QStringLiteral("\r\n") + path; }
 inline QString separator() { return QStringLiteral("--"); }
 inline QString savedMessage(const QString& path) { return path + QStringLiteral("を作成しました。"); }
 inline QString saveTitle() { return QStringLiteral("ファイル保存"); }

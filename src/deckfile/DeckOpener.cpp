@@ -102,9 +102,10 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenN
         file.setFileName(path);
         QString openName = path;
         qint32 mode = 1;
-        if (!file.OpenFile(openName, mode) && QFileInfo::exists(path)) {
-            // There but unreadable (a folder, a device, a pipe): the deck on screen is kept.
-            ui.messageBox(DeckFileText::readErrorMessage(), AppInfo::appTitle(), MsgIcon::Error, MsgButtons::Ok);
+        if (!file.OpenFile(openName, mode)) {
+            // Missing or unreadable (a folder, a device, a pipe): the deck and title on screen are kept.
+            ui.messageBox(DeckFileText::unreadableFileMessage(path), AppInfo::appTitle(), MsgIcon::Error,
+                          MsgButtons::Ok);
             return 0;
         }
         // A reload that failed has told the user and changed nothing: the deck on screen stays.

@@ -70,8 +70,6 @@ void fsubSaveFile(EditorState& state, Ui& ui)
     const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
     if (path.isEmpty())
         return;
-    ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
-    state.deckName = QFileInfo(path).fileName();
     try {
         const QByteArray bytes = deckFileBytes(state, ui);
         QSaveFile file(path);
@@ -85,5 +83,8 @@ void fsubSaveFile(EditorState& state, Ui& ui)
                       MsgButtons::Ok);
         return;
     }
+    // Only a file really written names the deck on screen.
+    ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
+    state.deckName = QFileInfo(path).fileName();
     ui.messageBox(DeckFileText::savedMessage(path), DeckFileText::saveTitle(), MsgIcon::Information, MsgButtons::Ok);
 }

@@ -5,18 +5,18 @@
 #include <QDialog>
 #include <QList>
 
+class CheckList;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class SerchHost;
 struct SearchConditions;
 
 // The search conditions dialog: the condition controls, their enabling rules, the bound lists and
-// the three buttons. Created once and only shown and hidden, so its conditions persist. Its maxima
+// the buttons. Created once and only shown and hidden, so its conditions persist. Its maxima
 // (pNumberMax …) are public properties, as is pSortFlag.
 class frmSerch : public QDialog, public SearchMaxima {
     Q_OBJECT
@@ -38,12 +38,12 @@ public:
     SearchConditions fsubGetConditions() const;
     void fsubSetConditions(const SearchConditions& conditions);
 
-    // An item of the check-marked lists, unchecked.
-    static QListWidgetItem* fsubNewItem(const QString& text);
-
     // The maxima of a catalogue load, and with withLists its three item lists, shown sorted (the
     // lists' selections are dropped).
     void fsubTakeSetup(const SearchSetup& setup, bool withLists);
+
+    // The line under the conditions: how many card rows the grid shows out of how many.
+    void fsubShowCount(qint32 shown, qint32 total);
 
 private:
     struct Range {
@@ -59,7 +59,7 @@ private:
     };
     struct List {
         QCheckBox* chk;
-        QListWidget* lst;
+        CheckList* lst;
     };
 
     void createControls();
@@ -75,6 +75,8 @@ private:
     void OKButton_Click();
     void cmdDefault_Click();
     void CancelButton_Click();
+    void cmdSaveConditions_Click();
+    void cmdLoadConditions_Click();
 
     SerchHost& host_;
     QCheckBox *chkNo_ = nullptr, *chkType_ = nullptr;
@@ -84,4 +86,6 @@ private:
     QList<Text> texts_;    // name, card text, flavour, illustrator
     QList<List> lists_;    // spell owner, race, skill
     QPushButton *OKButton_ = nullptr, *cmdDefault_ = nullptr, *CancelButton_ = nullptr;
+    QLabel* lblShown_ = nullptr;
+    qint32 runs_ = 0;  // plngSetSerch calls under way: a header sort may run one inside another
 };

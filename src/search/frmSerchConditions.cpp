@@ -1,3 +1,4 @@
+#include "CheckList.h"
 #include "SearchConditions.h"
 #include "SearchFields.h"
 #include "frmSerch.h"
@@ -20,17 +21,11 @@ QStringList checkedTexts(const QListWidget* lst)
     return out;
 }
 
-// The lists are kept sorted: a text they lack goes before the first item that sorts after it.
-void checkTexts(QListWidget* lst, const QStringList& texts)
+// A text the list lacks joins it in its sorted place.
+void checkTexts(CheckList* lst, const QStringList& texts)
 {
-    for (const QString& t : texts) {
-        if (!lst->findItems(t, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
-            continue;
-        int at = 0;
-        while (at < lst->count() && lst->item(at)->text() < t)
-            ++at;
-        lst->insertItem(at, frmSerch::fsubNewItem(t));
-    }
+    for (const QString& t : texts)
+        lst->insertText(t);
     for (int i = 0; i < lst->count(); ++i)
         lst->item(i)->setCheckState(texts.contains(lst->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
 }

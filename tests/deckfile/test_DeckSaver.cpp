@@ -74,7 +74,7 @@ TEST(DeckSaverTest, ACancelledOrFailedSaveIsReportedAndDamagesNothing)
         EXPECT_TRUE(f.ui.messages[0].text.startsWith(u"デッキファイルを保存できませんでした。\r\n"_s + target));
         EXPECT_EQ(f.ui.messages[0], (RecordingUi::Message{f.ui.messages[0].text, u"ファイル保存"_s, MsgIcon::Error}));
     }
-    EXPECT_EQ(f.counts(), QStringList{u"1:1/0"_s});
+    EXPECT_EQ(std::pair(f.counts(), f.ui.titles), std::pair(QStringList{u"1:1/0"_s}, titles));
     EXPECT_EQ(Fixtures::readBytes(regular), QByteArray("keep me\r\n"));
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(QDir(f.home.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";

@@ -1,10 +1,12 @@
 #include "app/CardGridView.h"
 #include "app/frmTessarin.h"
 #include "search/SearchConditions.h"
+#include "search/SerchHost.h"
 #include "search/frmSerch.h"
 
 #include "Child.h"
 #include "Fixtures.h"
+#include "RecordingUi.h"
 #include "WindowSystemClose.h"
 
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -25,20 +28,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The main window and its search dialog on five cards: number, type, name, cost.
+// The main window and its search dialog on five cards: number, type, name, cost, spell owner.
 class SearchAndSort : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QList<Fixtures::CatalogueCard> list;
-        for (const QString& card : {u"001 Spell かえで 2"_s, u"002 Character あおい 1"_s, u"003 Command うめ 3"_s,
-                                    u"004 Character いちご 1"_s, u"005 Spell えだ "_s}) {
-            const QStringList f = card.split(u' ');
-            list.append({f[0], {u"Type="_s + f[1], u"Name="_s + f[2], u"Cost="_s + f[3], u"Class=鬼／人間"_s}});
-        }
-        home.writeCatalogue(Fixtures::catalogueLines(u"5"_s, u"1"_s, u"50"_s, u"3"_s, list));
+        writeCards({u"001 Spell かえで 2 灯祭りの案内人メリルと双子の灯守ミラとモラ"_s, u"002 Character あおい 1"_s,
+                    u"003 Command うめ 3"_s, u"004 Character いちご 1"_s, u"005 Spell えだ  鬼"_s});
         ASSERT_TRUE(w.Form_Load());
         w.show();
+    }
+    void writeCards(const QStringList& cards)
+    {
+        QList<Fixtures::CatalogueCard> list;
+        for (const QString& card : cards) {
+            const QStringList f = card.split(u' ');
+            list.append({f[0], {u"Type="_s + f[1], u"Name="_s + f[2], u"Cost="_s + f.value(3), u"User="_s + f.value(4),
+                                u"Class=鬼／人間"_s}});
+        }
+        home.writeCatalogue(Fixtures::catalogueLines(QString::number(cards.size()), u"1"_s, u"50"_s, u"3"_s, list));
     }
     frmSerch& dialog() { return *w.serch(); }
     template <typename T = QWidget>
@@ -163,13 +171,14 @@ TEST_F(SearchAndSort, ApplyCloseAndShowAllAndTheSortsThatFollowThem)
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &w, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown << box->text().section(u'\r', 0, 0) + (apply->isEnabled() ? u" on "_s : u" off "_s) + apply->text();
+            shown << box->text().section(u'\r', 0, 0) + (apply->isEnabled() ? u" on "_s : u" off "_s) + apply->text() +
+                         (c(u"cmdDefault"_s)->isEnabled() ? u" on"_s : u" off"_s);
             box->button(QMessageBox::Ok)->click();
         }
     });
     poll.start(5);
     click(u"OKButton"_s);
-    EXPECT_EQ(shown, QStringList{u"カードリストファイルが見つかりません。 off 反映中..."_s});
+    EXPECT_EQ(shown, QStringList{u"カードリストファイルが見つかりません。 off 反映中... off"_s});
     EXPECT_EQ(std::tuple(order(), apply->text(), apply->isEnabled()), std::tuple(u"2 4 3 5 1"_s, u"リストに反映"_s, true));
 
     c<QLineEdit>(u"txtName1"_s)->setText(u"竜"_s);
@@ -246,19 +255,86 @@ TEST_F(SearchAndSort, HeaderClicksSortAscendingThenDescendingAndAnotherColumnSta
     EXPECT_EQ(order(true), u"3:2/1 1:2/-1 4:1/0 2:0/0 5:0/0"_s);
 }
 
-TEST_F(SearchAndSort, ConditionsRoundTripThroughTheControls)
+TEST_F(SearchAndSort, TheCountLineFollowsRunsShowAllAndReloads)
 {
-    const QByteArray json = R"({"chkNo": 0, "lstNo": [0, 7], "chkType": 0, "chkTypeSpell": 1,
+    const std::pair<std::function<void()>, const char16_t*> steps[] = {
+        {[] {}, u"5 枚中 5 枚を表示"},  // before the first run
+        {[&] { check(u"chkType"_s, false), check(u"chkTypeSpell"_s, true), click(u"OKButton"_s); }, u"5 枚中 2 枚を表示"},
+        {[&] {
+             writeCards({u"001 Spell a"_s, u"002 Character b"_s, u"003 Command c"_s, u"004 Character d"_s,
+                         u"005 Spell e"_s, u"006 Spell f"_s});
+             w.findChild<QPushButton*>(u"cmdReset"_s)->click();
+         },
+         u"6 枚中 3 枚を表示"},
+        {[&] { click(u"cmdDefault"_s); }, u"6 枚中 6 枚を表示"},
+    };
+    for (const auto& [step, expected] : steps) {
+        step();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(c<QLabel>(u"lblShown"_s)->text(), QString::fromUtf16(expected));
+    }
+}
+
+TEST_F(SearchAndSort, ACheckListTicksAnItemByItsTextAndShowsItWhole)
+{
+    dialog().show();
+    check(u"chkSpell"_s, false);
+    auto* lst = c<QListWidget>(u"lstSpell"_s);
+    QListWidgetItem* item = lst->item(0);  // the longer of two: items share the last one's size
+    QTest::mouseClick(lst->viewport(), Qt::LeftButton, {}, lst->visualItemRect(item).topLeft() + QPoint(60, 5));
+    EXPECT_EQ(std::tuple(item->checkState(), item->toolTip()), std::tuple(Qt::Checked, item->text()));
+    EXPECT_GE(lst->horizontalScrollBar()->maximum() + lst->viewport()->width(),
+              lst->fontMetrics().horizontalAdvance(item->text()));
+}
+
+// Saved, the controls changed, loaded: every control as the file says, as the companion reads it,
+// and no run; a refused file changes nothing. The second save names a folder, which is refused.
+TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNothing)
+{
+    struct Host : SerchHost {
+        explicit Host(CardGrid& g) : grid(g) {}
+        CardGrid& serchGrid() override { return grid; }
+        Ui& serchUi() override { return ui; }
+        void fsubGridShown(bool) override {}
+        CardGrid& grid;
+        RecordingUi ui;
+    } host(w.state().fpsCardList);
+    frmSerch d(host);
+    d.fsubTakeSetup(w.state().serch, true);
+    d.plngInitialize();
+    const auto press = [&](const QString& name) { child<QPushButton>(&d, name)->click(); };
+    QString error;
+    const auto read = [&](const QByteArray& json) { return SearchConditions::fromJson(json, error).value(); };
+    const SearchConditions saved = read(R"({"chkNo": 0, "lstNo": [0, 7], "chkType": 0, "chkTypeSpell": 1,
         "chkCost": 0, "cmbCostL": "2", "cmbCostU": "12", "cmbCostSel": 1,
         "chkName": 0, "txtName1": "竜", "cmbName": 2, "txtName2": "鬼", "cmbNameSel": 1,
-        "chkClass": 0, "lstClass": ["人間", "吸血鬼", "（種族なし）"]})";
-    QString error;
-    const std::optional<SearchConditions> read = SearchConditions::fromJson(json, error);
-    ASSERT_TRUE(read) << error.toStdString();
-    dialog().fsubSetConditions(*read);
-    EXPECT_EQ(dialog().fsubGetConditions().toJson(), read->toJson());
-    EXPECT_EQ(std::tuple(items(u"cmbCostU"_s), c(u"txtName2"_s)->isEnabled(), c(u"lblSel_10"_s)->isEnabled()),
-              std::tuple(u"- 0 1 2 3 *12"_s, true, true));
+        "chkClass": 0, "lstClass": ["人間", "吸血鬼", "（種族なし）"]})");
+    d.fsubSetConditions(saved);
+    const QString file = home.file(u"cond.json"_s);
+    host.ui.saveAnswers = {file, home.path()};
+    press(u"cmdSaveConditions"_s);
+    press(u"cmdSaveConditions"_s);
+
+    d.fsubSetConditions(read(R"({"chkNumber": 0, "cmbNumberU": "3", "chkSkill": 0, "lstSkill": ["飛行"]})"));
+    w.plngRowShow(2, true);
+    host.ui.openAnswers = {file, home.withBytes(u"bad.json"_s, R"({"chkName": 1, "lstSkill": "先制"})")};
+    press(u"cmdLoadConditions"_s);
+    EXPECT_EQ(std::tuple(d.fsubGetConditions(), SearchConditions::readFile(file, error), w.state().fpsCardList.rowHidden(2),
+                         child<QComboBox>(&d, u"cmbCostU"_s)->currentText(), child<QWidget>(&d, u"txtName2"_s)->isEnabled()),
+              std::tuple(saved, std::optional(saved), true, u"12"_s, true));
+    press(u"cmdLoadConditions"_s);
+    EXPECT_EQ(d.fsubGetConditions(), saved);
+    EXPECT_EQ(std::tuple(host.ui.saveFilters, host.ui.openFilters, child<QPushButton>(&d, u"cmdSaveConditions"_s)->text(),
+                         child<QPushButton>(&d, u"cmdLoadConditions"_s)->text()),
+              std::tuple(QStringList(2, u"検索条件 (*.json)|*.json"_s), QStringList(2, u"検索条件 (*.json)|*.json"_s),
+                         u"条件を保存..."_s, u"条件を読み込み..."_s));
+    EXPECT_EQ(host.ui.messages,
+              (QList<RecordingUi::Message>{
+                  {u"検索条件を保存できませんでした。\r\n"_s + home.path() + u"\r\nnot a regular file"_s, u"Tessarin"_s,
+                   MsgIcon::Error, MsgButtons::Ok},
+                  {u"検索条件を読み込めませんでした。\r\n"_s + home.file(u"bad.json"_s) +
+                       u"\r\n\"lstSkill\": expected an array of item texts"_s,
+                   u"Tessarin"_s, MsgIcon::Warning, MsgButtons::Ok}}));
 }
 
 }  // namespace
