@@ -9,6 +9,8 @@ using namespace Qt::StringLiterals;
 
 QCommandLineOption Option::parserOption() const
 {
+    if (name == u"help")
+        return QCommandLineOption(QStringList{u"h"_s, name});
     return valueName.isEmpty() ? QCommandLineOption(name) : QCommandLineOption(name, QString(), valueName);
 }
 

@@ -1,18 +1,27 @@
-// Takes the README's pictures of the editor: the main window with a card in its preview pane, and
-// card windows. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
+// Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
+// box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW CARD...
-// ROW is the grid row moved to before the main window is taken; each CARD is a card number whose
-// card window is taken as OUTDIR/card-CARD.png.
+//   card-screenshots OUTDIR ROW [serch] CARD...
+//   card-screenshots --check
+// ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
+// takes the search dialog as OUTDIR/search-dialog.png; each CARD is a card number whose card window
+// is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
+// window first, and each text cut off by its box is named on standard error (exit status 1).
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
+#include "deck/Columns.h"
+#include "search/frmSerch.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 #include <cstdio>
@@ -33,6 +42,59 @@ bool save(QWidget& w, const QString& path)
     return ok;
 }
 
+// Names each shown text of top that its box cuts: a label's ink outside the label or the window,
+// a text box without a scroll bar holding more lines than it shows.
+int reportCutTexts(QWidget& top, const QString& card)
+{
+    int cut = 0;
+    const auto report = [&](const QWidget* w, const QString& text) {
+        std::fprintf(stderr, "%s: %s does not fit: %s\n", qPrintable(card), qPrintable(w->objectName()),
+                     qPrintable(text));
+        ++cut;
+    };
+    for (const QLabel* l : top.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&top) || l->text().isEmpty() || l->objectName().isEmpty())
+            continue;
+        const QFontMetrics fm = l->fontMetrics();
+        // A value box's digits keep clear of its border.
+        const QRect box = l->frameWidth() > 0 ? l->contentsRect().adjusted(2, 0, -2, 0) : l->contentsRect();
+        QRect area = box;  // where the text goes: a left indent kept clear
+        if (l->alignment() & Qt::AlignLeft)
+            area.setLeft(std::max(area.left(), l->contentsRect().left() + l->indent()));
+        const QRect line = l->style()->itemTextRect(fm, area, int(l->alignment()), true, l->text());
+        const QRect ink = fm.tightBoundingRect(l->text()).translated(line.left(), line.top() + fm.ascent());
+        // Measured ink may stray a pixel past what is drawn.
+        const QRect drawn = ink.adjusted(1, 1, -1, -1);
+        if (!box.contains(drawn) || !top.rect().contains(drawn.translated(l->mapTo(&top, QPoint()))))
+            report(l, l->text() + u" box %1,%2 %3x%4 ink %5,%6 %7x%8"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height()));
+    }
+    for (QPlainTextEdit* t : top.findChildren<QPlainTextEdit*>())
+        if (t->isVisibleTo(&top) && t->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+            t->verticalScrollBar()->maximum() > 0)
+            report(t, t->toPlainText());
+    return cut;
+}
+
+// Every card of the catalogue in the preview pane and in a card window.
+int reportCutCards(frmTessarin& main)
+{
+    int cut = 0;
+    CardGridView* grid = main.grid();
+    const CardGrid& cards = main.state().fpsCardList;
+    for (qint32 row = 1; row <= cards.rowCount(); ++row) {
+        const QString no = cards.cellText(colNo, row);
+        grid->setCurrentIndex(grid->model()->index(row - 1, 2));
+        QCoreApplication::processEvents();
+        cut += reportCutTexts(main, no);
+        frmCard2 window;
+        window.plngSetCard(no);
+        window.show();
+        QCoreApplication::processEvents();
+        cut += reportCutTexts(window, no);
+    }
+    return cut;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -40,12 +102,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     registerFontSubstitutions();
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW CARD...\n");
+    const bool checkOnly = args.value(1) == u"--check"_s;
+    if (!checkOnly && args.size() < 3) {
+        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD...\n"
+                             "       card-screenshots --check\n");
         return 2;
     }
-    const QDir out(args[1]);
-    bool ok = true;
 
     frmTessarin main;
     if (!main.Form_Load())
@@ -53,13 +115,22 @@ int main(int argc, char** argv)
     main.show();
     if (!QTest::qWaitForWindowExposed(&main))
         return 1;
-    // Moving the current cell is what previews a card.
     CardGridView* grid = main.grid();
     grid->setFocus();
+    bool ok = reportCutCards(main) == 0;
+    if (checkOnly)
+        return ok ? 0 : 1;
+
+    // Moving the current cell is what previews a card.
+    const QDir out(args[1]);
     grid->setCurrentIndex(grid->model()->index(args[2].toInt() - 1, 2));
     ok &= save(main, out.filePath(u"main-window.png"_s));
-
     for (const QString& card : args.mid(3)) {
+        if (card == u"serch"_s) {
+            ok &= save(*main.serch(), out.filePath(u"search-dialog.png"_s));
+            main.serch()->hide();
+            continue;
+        }
         frmCard2 window;
         window.plngSetCard(card);
         ok &= save(window, out.filePath(u"card-%1.png"_s.arg(card)));

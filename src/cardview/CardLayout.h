@@ -45,6 +45,8 @@ constexpr qint32 kSkillTop = 5760;
 constexpr qint32 kSkillHeight = 480;
 constexpr qint32 kTextTop = 7440;
 constexpr qint32 kNameWidth = 3825;  // as designed, before a card decides it
+// Behind the bands and the panel: without a picture the white captions stand on it.
+constexpr Rgb kFrameColour = rgb(43, 47, 58);
 }  // namespace CardWindowGeometry
 
 struct CardWindowLayout {

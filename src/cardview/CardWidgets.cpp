@@ -1,9 +1,9 @@
 #include "CardWidgets.h"
 
+#include "PictureBox.h"
+
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -55,6 +55,18 @@ void typeface(QWidget* w, qreal points, bool bold, bool italic, const QString& f
     w->setFont(f);
 }
 
+QLabel* borderedLabel(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, Qt::Alignment align,
+                      const QColor& fore, const QColor& back)
+{
+    QLabel* l = label(parent, twips, name, r, align);
+    // The box is barely taller than its text: at the top, the text would sit on the lower border.
+    l->setAlignment((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    l->setIndent(2);
+    l->setFrameStyle(QFrame::Box | QFrame::Plain);
+    colour(l, fore, back);
+    return l;
+}
+
 QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
                  const QString& family)
 {
@@ -83,20 +95,13 @@ QPlainTextEdit* textBox(QWidget* parent, const Twips& twips, const char16_t* nam
     return t;
 }
 
-void showPicture(QLabel* img, const QString& path)
+PictureBox* pictureBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r)
 {
-    img->setScaledContents(true);
-    QImage image;
-    if (!path.isEmpty()) {
-        // A damaged or foreign file decodes to nothing; the card then shows without a picture.
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
-    }
-    if (image.isNull())
-        img->clear();
-    else
-        img->setPixmap(QPixmap::fromImage(std::move(image)));
+    auto* box = new PictureBox(parent);
+    box->setObjectName(QString::fromUtf16(name));
+    box->setScaledContents(true);
+    place(box, twips, r);
+    return box;
 }
 
 void setBoxText(QPlainTextEdit* box, const QString& text)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+class PictureBox;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
@@ -27,14 +28,17 @@ QLabel* label(QWidget* parent, const Twips& twips, const char16_t* name, const R
 // Fore colour, and a background (an invalid colour keeps the label transparent).
 void colour(QWidget* w, const QColor& fore, const QColor& back = QColor());
 void typeface(QWidget* w, qreal points, bool bold = false, bool italic = false, const QString& family = QString());
+// Single-line border, the colours given, the text centred vertically and kept off the border.
+QLabel* borderedLabel(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, Qt::Alignment align,
+                      const QColor& fore, const QColor& back);
 // Single-line border, the system's window colours, centred text.
 QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
                  const QString& family = QString());
 // A read-only multi-line text box without border, in the window colours.
 QPlainTextEdit* textBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, bool scrollBar);
 
-// Shows the picture stretched to the label, or none when path is empty or cannot be decoded.
-void showPicture(QLabel* img, const QString& path);
+// The picture box named name, empty until given a picture.
+PictureBox* pictureBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r);
 // Catalogue texts break lines with CR LF; a text box takes them as one break.
 void setBoxText(QPlainTextEdit* box, const QString& text);
 

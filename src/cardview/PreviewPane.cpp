@@ -1,6 +1,7 @@
 #include "PreviewPane.h"
 
 #include "CardWidgets.h"
+#include "PictureBox.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,8 +13,7 @@ PreviewPane::PreviewPane(QWidget* window, const Twips& twips)
 {
     const QString serif = u"Times New Roman"_s;
     // Created bottom first: the picture lies under the name band that overlaps its foot.
-    imgCard_ = label(window, twips, u"imgCard", {840, 380, 3000, 4230});
-    imgCard_->setScaledContents(true);
+    imgCard_ = pictureBox(window, twips, u"imgCard", {840, 380, 3000, 4230});
 
     lblCardType_ = label(window, twips, u"lblCardType", {840, 120, 3015, 255}, Qt::AlignCenter);
     colour(lblCardType_, Qt::white, Qt::black);
@@ -39,12 +39,9 @@ PreviewPane::PreviewPane(QWidget* window, const Twips& twips)
     lblAttack_ = valueBox(window, twips, u"lblAttack", {3960, 4440, 735, 375}, 18);
     lblToughness_ = valueBox(window, twips, u"lblToughness", {4800, 4440, 735, 375}, 18);
 
-    lblUser_ = label(window, twips, u"lblUser", {4080, 1560, 1455, 255});
-    lblUser_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    colour(lblUser_, Qt::black, Qt::white);
-    lblClass_ = label(window, twips, u"lblClass", {4080, 2280, 1455, 255});
-    lblClass_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    colour(lblClass_, window->palette().color(QPalette::Text), window->palette().color(QPalette::Base));
+    lblUser_ = borderedLabel(window, twips, u"lblUser", {4080, 1560, 1455, 255}, Qt::AlignLeft, Qt::black, Qt::white);
+    lblClass_ = borderedLabel(window, twips, u"lblClass", {4080, 2280, 1455, 255}, Qt::AlignLeft,
+                              window->palette().color(QPalette::Text), window->palette().color(QPalette::Base));
 
     lblCardName_ = label(window, twips, u"lblCardName", {720, 4600, 3255, 255}, Qt::AlignCenter);
     colour(lblCardName_, Qt::white, Qt::black);
@@ -69,5 +66,5 @@ void PreviewPane::show(const PreviewTexts& t)
         label->setText(*text);
     setBoxText(txtAbility_, t.txtAbility);
     setBoxText(txtText_, t.txtText);
-    showPicture(imgCard_, t.picture);
+    imgCard_->setPicture(t.picture);
 }

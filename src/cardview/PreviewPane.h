@@ -4,6 +4,7 @@
 
 #include "app/Twips.h"
 
+class PictureBox;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
@@ -18,6 +19,7 @@ public:
 
 private:
     QLabel *lblCardType_, *lblGlaze_, *lblNode_, *lblCost_, *lblUser_, *lblClass_, *lblUpkeep_;
-    QLabel *lblAttack_, *lblToughness_, *lblCardName_, *lblSkill_, *lblIllustration_, *imgCard_;
+    QLabel *lblAttack_, *lblToughness_, *lblCardName_, *lblSkill_, *lblIllustration_;
+    PictureBox* imgCard_;
     QPlainTextEdit *txtAbility_, *txtText_;
 };

@@ -1,6 +1,7 @@
 #include "frmCard2.h"
 
 #include "CardWidgets.h"
+#include "PictureBox.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,9 @@ frmCard2::frmCard2(QWidget* parent) : QWidget(parent, Qt::Window), twips_(screen
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(QFont(u"ＭＳ Ｐゴシック"_s, 9));
     setFixedSize(twips_.toPx(CardWindowGeometry::kClientWidth), twips_.toPx(CardWindowGeometry::kClientHeight));
+    QPalette frame = palette();
+    frame.setColor(QPalette::Window, QColor::fromRgb(CardWindowGeometry::kFrameColour));
+    setPalette(frame);
     createControls();
     Form_Load();
 }
@@ -28,13 +32,13 @@ void frmCard2::createControls()
 
     // Made bottom first, so that a loaded picture covers the plain frame of bands and panel and
     // every text stays above the picture.
-    colour(label(this, twips_, u"lblBack", {330, 5460, 5250, 2355}), Qt::black, Qt::white);
+    // The panel reaches the right band: the toughness box and its caption stand out past 5580.
+    colour(label(this, twips_, u"lblBack", {330, 5460, 5340, 2355}), Qt::black, Qt::white);
     colour(label(this, twips_, u"lblLineTop", {0, 0, kClientWidth, 255}), Qt::white, Qt::black);
     colour(label(this, twips_, u"lblLineUnder", {0, 8040, kClientWidth, 255}), Qt::white, Qt::black);
     colour(label(this, twips_, u"lblLineRight", {0, 240, 255, 7935}), Qt::white, Qt::black);
     colour(label(this, twips_, u"lblLineLeft", {5670, 240, 255, 7935}), Qt::white, Qt::black);
-    imgCard_ = label(this, twips_, u"imgCard", {0, 0, kClientWidth, kClientHeight});
-    imgCard_->setScaledContents(true);
+    imgCard_ = pictureBox(this, twips_, u"imgCard", {0, 0, kClientWidth, kClientHeight});
     imgCard_->installEventFilter(this);
 
     // Transparent bold text over the card: the captions, the number and the credit lines.
@@ -46,7 +50,8 @@ void frmCard2::createControls()
         typeface(l, points, true);
         return l;
     };
-    lblCardType_ = bold(u"lblCardType", {0, 0, kClientWidth, 255}, Qt::AlignCenter, Qt::white, 11.25);
+    // Taller than its band, so a descender ("Spell") hangs over the frame instead of being cut.
+    lblCardType_ = bold(u"lblCardType", {0, 0, kClientWidth, 330}, Qt::AlignCenter, Qt::white, 11.25);
     typeface(lblCardType_, 11.25, true, true, serif);
     lblGlazeLabel_ =
         bold(u"lblGlazeLabel", {240, 360, 855, 255}, Qt::AlignCenter, Qt::white, 9, CardText::glazeCaption());
@@ -55,10 +60,9 @@ void frmCard2::createControls()
     lblNode_ = valueBox(this, twips_, u"lblNode", {4200, 360, 495, 375}, 18);
     bold(u"lblCostLabel", {4650, 450, 495, 255}, Qt::AlignRight, Qt::white, 9, u"Cost"_s);
     lblCost_ = valueBox(this, twips_, u"lblCost", {5160, 360, 495, 375}, 18);
-    lblUser_ = label(this, twips_, u"lblUser", {4200, 840, 1455, 255}, Qt::AlignCenter);
-    lblUser_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    colour(lblUser_, Qt::black, Qt::white);
+    lblUser_ = borderedLabel(this, twips_, u"lblUser", {4200, 840, 1455, 255}, Qt::AlignCenter, Qt::black, Qt::white);
     lblIllustration_ = label(this, twips_, u"lblIllustration", {360, 5280, 5250, 195}, Qt::AlignRight);
+    colour(lblIllustration_, Qt::white);  // over the foot of the art, or the bare frame
     typeface(lblIllustration_, 9);
     lblCardName_ = label(this, twips_, u"lblCardName", {330, 5460, kNameWidth, 285}, Qt::AlignCenter);
     typeface(lblCardName_, 14.25, true);
@@ -68,9 +72,10 @@ void frmCard2::createControls()
     linLine_->setObjectName(u"linLine"_s);
     linLine_->setGeometry(twips_.toPx(480), twips_.toPx(5745), twips_.toPx(5490 - 480), 1);
     colour(linLine_, Qt::black, Qt::black);
-    bold(u"lblAttackLabel", {4440, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 9, u"攻撃力"_s);
+    // A size under the form's 9 pt: at 9 pt the two captions run together into one word.
+    bold(u"lblAttackLabel", {4440, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 8.25, u"攻撃力"_s);
     lblAttack_ = valueBox(this, twips_, u"lblAttack", {4560, 7620, 495, 375}, 18);
-    bold(u"lblToughnessLabel", {5040, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 9, u"耐久力"_s);
+    bold(u"lblToughnessLabel", {5040, 7425, 735, 255}, Qt::AlignCenter, Qt::black, 8.25, u"耐久力"_s);
     lblToughness_ = valueBox(this, twips_, u"lblToughness", {5160, 7620, 495, 375}, 18);
     lblNo_ = bold(u"lblNo", {2520, 7830, 975, 255}, Qt::AlignCenter, Qt::white, 11.25);
     bold(u"lblVenthra", {240, 7860, 2415, 255}, Qt::AlignLeft, Qt::white, 8.25, CardText::creditVenthra());
@@ -124,7 +129,7 @@ void frmCard2::apply(const CardWindowLayout& w)
     setBoxText(txtAbility_, w.txtAbility);
     setBoxText(txtText_, w.txtText);
     lblIllustration_->setText(w.lblIllustration);
-    showPicture(imgCard_, w.picture);
+    imgCard_->setPicture(w.picture);
 }
 
 // Presses on labels reach the window too (a label takes none): only the bare window closes it.

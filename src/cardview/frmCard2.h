@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class PictureBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -38,7 +39,8 @@ private:
     QLabel *lblCardType_ = nullptr, *lblGlazeLabel_ = nullptr, *lblGlaze_ = nullptr, *lblNode_ = nullptr;
     QLabel *lblCost_ = nullptr, *lblUser_ = nullptr, *lblIllustration_ = nullptr, *lblCardName_ = nullptr;
     QLabel *lblClass_ = nullptr, *lblAttack_ = nullptr, *lblToughness_ = nullptr, *lblNo_ = nullptr;
-    QLabel *lblUpkeep_ = nullptr, *lblSkill_ = nullptr, *imgCard_ = nullptr;
+    QLabel *lblUpkeep_ = nullptr, *lblSkill_ = nullptr;
+    PictureBox* imgCard_ = nullptr;
     QFrame* linLine_ = nullptr;
     QPlainTextEdit *txtSkill_ = nullptr, *txtAbility_ = nullptr, *txtText_ = nullptr;
 };

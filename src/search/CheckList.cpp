@@ -25,12 +25,14 @@ public:
                      const QModelIndex& index) override
     {
         const auto type = event->type();
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick)
             return QStyledItemDelegate::editorEvent(event, model, option, index);
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const Qt::ItemFlags flags = model->flags(index);
         if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()) ||
-            !(flags & Qt::ItemIsUserCheckable) || !(flags & Qt::ItemIsEnabled) || !(option.state & QStyle::State_Enabled))
+            !(flags & Qt::ItemIsUserCheckable) || !(flags & Qt::ItemIsEnabled) ||
+            !(option.state & QStyle::State_Enabled))
             return false;
         if (type == QEvent::MouseButtonRelease) {
             const bool checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;

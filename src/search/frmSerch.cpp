@@ -100,7 +100,10 @@ void frmSerch::fsubTakeSetup(const SearchSetup& setup, bool withLists)
         lists_[i].lst->setTexts(*sources[i]);
 }
 
-void frmSerch::fsubShowCount(qint32 shown, qint32 total) { lblShown_->setText(frmSerchText::shownOfTotal(shown, total)); }
+void frmSerch::fsubShowCount(qint32 shown, qint32 total)
+{
+    lblShown_->setText(frmSerchText::shownOfTotal(shown, total));
+}
 
 void frmSerch::fsubSetDefault()
 {

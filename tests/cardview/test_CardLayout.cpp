@@ -52,7 +52,9 @@ protected:
     void SetUp() override
     {
         QDir(path()).mkpath(u"card/img/Sub"_s);
-        for (const char16_t* name : {u"card/img/001.png", u"card/img/Sub/Pic.PNG", u"outside.png"})
+        QDir(path()).mkpath(u"cards"_s);
+        for (const char16_t* name :
+             {u"card/img/001.png", u"card/img/Sub/Pic.PNG", u"card/img/.hidden.png", u"outside.png", u"cards/a.png"})
             withBytes(QString::fromUtf16(name), "picture");
     }
     void catalogue(const QString& file, const QString& attack = u"Attack=3"_s)
@@ -84,6 +86,8 @@ TEST_F(CardReadTest, ValuesAsReadTheSectionOfTheNumberAndThePicture)
         {"missing file", u"img/002.png"_s, {}, {}},
         {"a folder", u"img/Sub"_s, {}, {}},
         {"outside the card folder", u"../outside.png"_s, {}, {}},
+        {"a sibling folder named card...", u"../cards/a.png"_s, {}, {}},
+        {"a hidden file", u"img/.hidden.png"_s, {}, {}},
         {"map without the card", u"img/001.png"_s, u"[001]\r\nFile=img/001.png"_s, {}},
         {"map with the card", u"img/nothing.png"_s, u"[007]\r\nFile=img\\001.png"_s, u"card/img/001.png"_s},
     };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -19,15 +20,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The main window on five cards: 001 with a picture and a race, 002 whose picture is not an image.
+// 001's picture is larger than Qt may decode whole here: decoded at its box's size, it shows.
 class CardWindowsTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
     frmTessarin w;
+    const int decodeLimit = QImageReader::allocationLimit();
 
     void SetUp() override
     {
+        QImageReader::setAllocationLimit(4);  // MB
         QDir(home.path()).mkpath(u"card/img"_s);
-        QImage picture(24, 34, QImage::Format_RGB32);
+        QImage picture(1200, 1680, QImage::Format_RGB32);
         picture.fill(Qt::darkRed);
         ASSERT_TRUE(picture.save(home.file(u"card/img/001.png"_s)));
         home.withBytes(u"card/img/002.png"_s, "\x89PNG\r\n\x1a\nnot really");
@@ -43,7 +47,11 @@ protected:
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
-    void TearDown() override { cardWindows(true); }
+    void TearDown() override
+    {
+        cardWindows(true);
+        QImageReader::setAllocationLimit(decodeLimit);
+    }
 
     // The titles of the open card windows, sorted; or closes them all.
     static QStringList cardWindows(bool close = false)
@@ -66,9 +74,10 @@ protected:
 
 TEST_F(CardWindowsTest, PreviewShowsTheFirstCardAndFollowsTheCurrentCellOnCardRows)
 {
-    EXPECT_EQ(std::tuple(in(&w, u"lblCardName")->text(), in(&w, u"imgCard")->pixmap().isNull(),
+    EXPECT_EQ(std::tuple(in(&w, u"lblCardName")->text(), in(&w, u"imgCard")->pixmap().size(),
                          in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
-              std::tuple(u"灯守リノ"_s, false, px(720, 4600, 3255, 255), px(120, 5160, 5415, 1680)));
+              std::tuple(u"灯守リノ"_s, px(840, 380, 3000, 4230).size() * w.devicePixelRatio(), px(720, 4600, 3255, 255),
+                         px(120, 5160, 5415, 1680)));
 
     // A picture that does not decode shows nothing, and says nothing.
     moveTo(2, 2);
@@ -92,13 +101,16 @@ TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)
                           name->palette().color(QPalette::WindowText), in<QWidget>(&c, u"linLine")->isVisibleTo(&c),
                           in(&c, u"lblGlaze")->isVisibleTo(&c), in(&c, u"lblUser")->isVisibleTo(&c),
                           in<QWidget>(&c, u"txtSkill")->isVisibleTo(&c), in<QWidget>(&c, u"txtAbility")->geometry(),
-                          in(&c, u"imgCard")->pixmap().isNull());
+                          in(&c, u"imgCard")->pixmap().size(), c.palette().color(QPalette::Window));
     };
     const QSize size = px(0, 0, 5925, 8295).size();
+    const QColor frame(43, 47, 58);  // without a picture the white captions stand on it
     EXPECT_EQ(state(race), std::tuple(u"No.001 灯守リノ"_s, size, w.twips().toPx(5265 - 1425), QColor(Qt::black),
-                                      QColor(Qt::white), false, true, false, true, px(330, 6240, 5265, 1200), false));
+                                      QColor(Qt::white), false, true, false, true, px(330, 6240, 5265, 1200),
+                                      size * race.devicePixelRatio(), frame));
     EXPECT_EQ(state(plain), std::tuple(u"No.003 鐘"_s, size, w.twips().toPx(5264), QColor(Qt::white),
-                                       QColor(Qt::black), true, false, false, false, px(330, 5760, 5265, 1680), true));
+                                       QColor(Qt::black), true, false, false, false, px(330, 5760, 5265, 1680),
+                                       QSize(0, 0), frame));
     // Bands and panel under the picture, every text above it.
     QList<qsizetype> order;
     for (const char16_t* name : {u"lblBack", u"imgCard", u"lblKorvel", u"txtSkill"})

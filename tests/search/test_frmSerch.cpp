@@ -302,7 +302,8 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
     frmSerch d(host);
     d.fsubTakeSetup(w.state().serch, true);
     d.plngInitialize();
-    const auto press = [&](const QString& name) { child<QPushButton>(&d, name)->click(); };
+    const auto button = [&](const QString& name) { return child<QPushButton>(&d, name); };
+    const auto press = [&](const QString& name) { button(name)->click(); };
     QString error;
     const auto read = [&](const QByteArray& json) { return SearchConditions::fromJson(json, error).value(); };
     const SearchConditions saved = read(R"({"chkNo": 0, "lstNo": [0, 7], "chkType": 0, "chkTypeSpell": 1,
@@ -319,13 +320,14 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
     w.plngRowShow(2, true);
     host.ui.openAnswers = {file, home.withBytes(u"bad.json"_s, R"({"chkName": 1, "lstSkill": "先制"})")};
     press(u"cmdLoadConditions"_s);
-    EXPECT_EQ(std::tuple(d.fsubGetConditions(), SearchConditions::readFile(file, error), w.state().fpsCardList.rowHidden(2),
-                         child<QComboBox>(&d, u"cmbCostU"_s)->currentText(), child<QWidget>(&d, u"txtName2"_s)->isEnabled()),
+    EXPECT_EQ(std::tuple(d.fsubGetConditions(), SearchConditions::readFile(file, error),
+                         w.state().fpsCardList.rowHidden(2), child<QComboBox>(&d, u"cmbCostU"_s)->currentText(),
+                         child<QWidget>(&d, u"txtName2"_s)->isEnabled()),
               std::tuple(saved, std::optional(saved), true, u"12"_s, true));
     press(u"cmdLoadConditions"_s);
     EXPECT_EQ(d.fsubGetConditions(), saved);
-    EXPECT_EQ(std::tuple(host.ui.saveFilters, host.ui.openFilters, child<QPushButton>(&d, u"cmdSaveConditions"_s)->text(),
-                         child<QPushButton>(&d, u"cmdLoadConditions"_s)->text()),
+    EXPECT_EQ(std::tuple(host.ui.saveFilters, host.ui.openFilters, button(u"cmdSaveConditions"_s)->text(),
+                         button(u"cmdLoadConditions"_s)->text()),
               std::tuple(QStringList(2, u"検索条件 (*.json)|*.json"_s), QStringList(2, u"検索条件 (*.json)|*.json"_s),
                          u"条件を保存..."_s, u"条件を読み込み..."_s));
     EXPECT_EQ(host.ui.messages,
