@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
-#include <QImageReader>
+#include "CardPictureImage.h"
+
 #include <QPixmap>
 
 void PictureBox::setPicture(const QString& path)
@@ -12,16 +13,7 @@ void PictureBox::setPicture(const QString& path)
 void PictureBox::decode()
 {
     decodedRatio_ = devicePixelRatioF();
-    QImage image;
-    if (!path_.isEmpty()) {
-        // A damaged or foreign file decodes to nothing; the card then shows without a picture.
-        QImageReader reader(path_);
-        reader.setDecideFormatFromContent(true);
-        const QSize shown = (QSizeF(size()) * decodedRatio_).toSize();
-        if (!shown.isEmpty())
-            reader.setScaledSize(shown);
-        image = reader.read();
-    }
+    QImage image = decodeCardPicture(path_, (QSizeF(size()) * decodedRatio_).toSize());
     if (image.isNull()) {
         clear();
         return;

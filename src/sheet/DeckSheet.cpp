@@ -4,11 +4,11 @@
 #include "DeckSheetText.h"
 
 #include "cardview/CardLayout.h"
+#include "cardview/CardPictureImage.h"
 #include "deckfile/DeckFileText.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
@@ -69,17 +69,6 @@ Layout layoutFor(int columns)
 
 int headerHeight() { return kMargin + kNameHeight + kTotalsHeight + 8; }
 
-// The picture decoded straight at the size drawn, so a large file never sits in memory whole.
-QImage scaledPicture(const QString& path, const QSize& size)
-{
-    if (path.isEmpty())
-        return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setScaledSize(size);
-    return reader.read();
-}
-
 void drawPlainFrame(QPainter& p, const QRect& r, const SheetCard& card)
 {
     p.fillRect(r, kInk);
@@ -118,7 +107,7 @@ void drawCount(QPainter& p, const QRect& picture, const QString& count)
 void drawCard(QPainter& p, const Layout& l, const QPoint& at, const SheetCard& card, const QString& count)
 {
     const QRect picture(at, QSize(l.cardWidth, l.pictureHeight));
-    const QImage image = scaledPicture(card.picture, picture.size());
+    const QImage image = decodeCardPicture(card.picture, picture.size());
     if (image.isNull())
         drawPlainFrame(p, picture, card);
     else
