@@ -57,6 +57,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -68,6 +69,7 @@ private:
     void fpsCardList_DblClick(qint32 Col, qint32 Row);
     void fpsCardList_KeyDown(int KeyCode, int Shift);
     void Form_Resize();
+    void fsubFitWidth();
     void Form_Unload();
     void cmdClose_Click();
     void cmdReset_Click();
@@ -102,6 +104,7 @@ private:
     qint32 widthMargin_ = 0;
     qint32 heightMargin_ = 0;
     bool measured_ = false;
+    bool widthPending_ = false;  // a view option changed while maximised
     std::unique_ptr<PreviewPane> preview_;
 
     CardGridView* fpsCardList_ = nullptr;

@@ -272,6 +272,24 @@ TEST_F(MainWindowTest, TheGridFollowsTheWindowButNeverNarrowsBelowItsStart)
     EXPECT_EQ(w->grid()->width(), start.width());
 }
 
+// Also run under a window manager. The grid reaches the right and bottom edges; a view option keeps
+// the window's size, and its width follows when the window is restored.
+TEST_F(MainWindowTest, MaximisedTheGridTakesTheRoom)
+{
+    start();
+    const QSize normal = w->size();
+    w->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->isMaximized() && w->size() != normal; }));
+    const QSize maximised = w->size();
+    child<QCheckBox>(u"chkSide")->setChecked(true);
+    QTest::qWait(200);
+    const QRect grid = w->grid()->geometry();
+    EXPECT_EQ(std::tuple(w->size(), grid.right() + 1, grid.bottom() + 1),
+              std::tuple(maximised, maximised.width(), maximised.height()));
+    w->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(outerWidth() - px(w->baseWidth() + 1980)) <= 1; }, 2000));
+}
+
 TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
 {
     start(12, u"0"_s);
