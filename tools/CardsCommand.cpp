@@ -1,6 +1,7 @@
 #include "CardsCommand.h"
 
 #include "CommandTable.h"
+#include "DeckReport.h"
 
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
@@ -74,11 +75,24 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     if (args.isSet(u"where"_s) && !(where = readConditions(args.value(u"where"_s), err)))
         return kFailed;
 
-    // The deck-opening reload fills the same rows as a full load and never writes the catalogue.
-    EditorState state;
+    // The deck-opening reload fills the same rows as a full load and never writes the catalogue;
+    // with a deck, its counts are in place before the filter looks at them.
+    OpenedDeck opened;
     HeadlessUi ui;
-    CardGrid& grid = state.fpsCardList;
-    if (flngLoadCardList(state, ui, false) != 0) {
+    CardGrid& grid = opened.state.fpsCardList;
+    if (args.isSet(u"deck"_s)) {
+        const QString deck = args.value(u"deck"_s);
+        QString problem = unreadableDeck(deck);
+        if (problem.isNull())
+            openDeck(deck, opened);
+        if (problem.isNull() && !opened.error.isNull())
+            problem = (opened.notes.failedLine > 0 ? u"line %1: "_s.arg(opened.notes.failedLine) : QString())
+                      + opened.error;
+        if (!problem.isNull()) {
+            err << deck << u": "_s << problem << u'\n';
+            return kFailed;
+        }
+    } else if (flngLoadCardList(opened.state, ui, false) != 0) {
         for (const HeadlessUi::Message& m : ui.messages)
             err << oneLine(m.text) << u'\n';
         return kFailed;

@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "SaveCommand.h"
 #include "SheetCommand.h"
+#include "StatsCommand.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,18 +49,32 @@ const QList<Command>& commands()
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUT.png is then left as it was)."_s,
          {}, 2, 2, Values::Files, sheetCommand, true},
-        {u"cards"_s, u"[--where CONDITIONS.json] [--sort COLUMN[:desc]] [--json]"_s,
+        {u"stats"_s, u"[--json] DECKFILE"_s,
+         u"Opens DECKFILE as the editor does and prints the figures of the statistics window:\n"
+         "for the main deck (colDeck), the side board (colSide, which may be negative) and the\n"
+         "deck after side-boarding (their sum per card), the total and the copies by colType,\n"
+         "colCost and colNode text as the grid shows it (texts whose copies sum to 0 left out).\n"
+         "--json prints one object: {\"file\", \"main\", \"side\", \"after\"}, each section\n"
+         "{\"total\": N, \"type\": {TEXT: N}, \"cost\": {TEXT: N}, \"node\": {TEXT: N}}.\n"
+         "Exit status as check gives it: 0 complete, 1 incomplete, 2 when the catalogue is\n"
+         "missing or the file cannot be read completely (then no figures are printed)."_s,
+         {{u"json"_s}}, 1, 1, Values::Files, statsCommand},
+        {u"cards"_s, u"[--deck DECKFILE] [--where CONDITIONS.json] [--sort COLUMN[:desc]] [--json]"_s,
          u"Loads the catalogue as the editor does, without writing it, and prints the card rows\n"
          "the search dialog's filter shows: one line per card, its number, a tab and its name;\n"
          "--json prints one JSON array of objects keyed by the 19 column names (colNo ...\n"
          "colIllustration).\n"
+         "--deck opens DECKFILE first as the editor does, so colDeck and colSide hold its counts\n"
+         "and the count conditions list a deck: {\"chkNumber\": 0, \"cmbNumberL\": \"1\"} gives\n"
+         "the main deck.\n"
          "--where reads the conditions from a JSON object keyed by the dialog's control names\n"
          "(a missing key keeps the dialog's default).\n"
          "--sort orders the rows as a click on that column's header does (colNo ... colIllustration;\n"
          "ties by colType, then colNo); :desc as the second click does. Without it, catalogue order.\n"
-         "Exit status 0, or 2 when the catalogue or the conditions cannot be read or the\n"
-         "column is unknown (the message goes to standard error)."_s,
-         {{u"where"_s, u"CONDITIONS.json"_s, Values::Files},
+         "Exit status 0, or 2 when the catalogue, the deck or the conditions cannot be read or\n"
+         "the column is unknown (the message goes to standard error)."_s,
+         {{u"deck"_s, u"DECKFILE"_s, Values::Files},
+          {u"where"_s, u"CONDITIONS.json"_s, Values::Files},
           {u"sort"_s, u"COLUMN[:desc]"_s, Values::Columns},
           {u"json"_s}},
          0, 0, Values::None, cardsCommand},

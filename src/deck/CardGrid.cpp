@@ -393,6 +393,12 @@ void CardGrid::sort(const QList<SortKey>& keys)
         observer_->rowsChanged();
 }
 
+bool CardGrid::textLess(QStringView a, QStringView b)
+{
+    const int c = compareValues(sortValue(a, false), sortValue(b, false), false);
+    return c == kUndecided ? a.compare(b) < 0 : c < 0;
+}
+
 void CardGrid::clearSelection() { selection_ = Block{}; }
 
 void CardGrid::selectBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2)

@@ -73,6 +73,8 @@ public:
     // Sorts rows 1..rowCount by up to four keys (more are ignored); stable; hidden flags move along.
     // colDeck and colSide compare as integers; other columns: empty, then numbers by value, then text.
     void sort(const QList<SortKey>& keys);
+    // The order an ascending sort gives two cells of a column other than the counts.
+    static bool textLess(QStringView a, QStringView b);
 
     void clearSelection();
     void selectBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2);

@@ -2,7 +2,11 @@
 
 #include "Fixtures.h"
 
+#include "catalogue/EditorState.h"
+#include "deck/DeckStats.h"
+#include "deckfile/DeckOpener.h"
 #include "platform/Cp932.h"
+#include "platform/HeadlessUi.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,16 +39,20 @@ Outcome runTool(const QStringList& args)
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-// Forty cards, odd ones Character and even ones Spell, and the Command card P01; 20 cards a deck.
+// Forty cards, odd ones Character and even ones Spell but card 40 of a type no total knows, and
+// the Command card P01; cards 1 to 5 and 40 carry costs and nodes; 20 cards a deck.
 class CompanionTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
     void SetUp() override
     {
+        const QStringList extra[] = {{u"Cost=2"_s, u"Node=1"_s}, {u"Cost=10"_s, u"Node=1"_s}, {u"Node=0"_s},
+                                     {u"Cost=2"_s, u"Node=X"_s}, {u"Cost=X"_s, u"Node=2"_s}};
         QList<Fixtures::CatalogueCard> cards;
         for (int i = 1; i <= 40; ++i)
             cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
-                          {u"Type="_s + (i % 2 ? u"Character"_s : u"Spell"_s), u"Name=札"_s + QString::number(i)}});
+                          QStringList{u"Type="_s + (i == 40 ? u"Event"_s : i % 2 ? u"Character"_s : u"Spell"_s),
+                                      u"Name=札"_s + QString::number(i)} + (i <= 5 ? extra[i - 1] : i == 40 ? extra[3] : QStringList())});
         cards.append({u"P01"_s, {u"Type=Command"_s, u"Name=記念札"_s}});
         home.writeCatalogue(Fixtures::catalogueLines(u"40"_s, QString(), u"20"_s, u"3"_s, cards));
     }
@@ -204,6 +212,13 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
     EXPECT_EQ(QList<QJsonValue>({int(rows[0].toObject().size()), rows[0][u"colName"_s], rows[0][u"colDeck"_s]}),
               QList<QJsonValue>({19, u"記念札"_s, u"0"_s}));
 
+    // With a deck opened first, the count conditions list it: its main deck, then what the side board brings in.
+    const QString file = deck(u"d.txt"_s, {u"2,003,x"_s, u"1,P01,x"_s, u"--"_s, u"1,007,x"_s, u"-1,003,x"_s});
+    r = cards({u"--deck"_s, file, u"--where"_s, where(R"({"chkNumber": 0, "cmbNumberL": "1"})")});
+    EXPECT_EQ(r.out.replace(QRegularExpression(u"\t[^\n]*\n"_s), u" "_s), u"003 P01 "_s) << r.err.toStdString();
+    r = cards({u"--deck"_s, file, u"--where"_s, where(R"({"chkSide": 0, "cmbSideL": "1"})")});
+    EXPECT_EQ(r.out, u"007\t札7\n"_s);
+
     const QString big = home.withBytes(u"big.json"_s, "{}");
     QFile(big).resize(16 * 1024 * 1024 + 1);
     const std::pair<QStringList, QString> refusals[] = {
@@ -211,6 +226,7 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
         {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
         {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
         {{u"extra"_s}, u"cards"_s},
+        {{u"--deck"_s, home.file(u"none.txt"_s)}, u"none.txt: no such file"_s},
         {{u"--sort"_s, u"colNo"_s, u"--sort"_s, u"colType"_s}, u"--sort given more than once"_s},
         {{u"--where"_s, u"/dev/zero"_s}, u"/dev/zero: not a regular file"_s},
         {{u"--where"_s, big}, u"big.json: larger than 16 MiB"_s},
@@ -220,6 +236,58 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
         EXPECT_EQ(std::tuple(r.status, r.err.contains(named), r.out), std::tuple(2, true, QString()))
             << args.join(u' ').toStdString() << r.err.toStdString();
     }
+}
+
+TEST_F(CompanionTest, StatsCountsEachSectionByTypeCostAndNodeAsTheWindowDoes)
+{
+    // Every type, one no total knows, empty costs and nodes, copies taken out when side-boarding.
+    const QString file = deck(u"stats.txt"_s, {u"3,001,x"_s, u"2,002,x"_s, u"1,003,x"_s, u"2,040,x"_s, u"1,P01,x"_s,
+                                              u"--"_s, u"-2,001,x"_s, u"1,005,x"_s, u"-1,040,x"_s, u"-1,003,x"_s, u"1,004,x"_s});
+    struct Expected {
+        qint64 total;
+        QList<DeckTally> type, cost, node;
+    };
+    const Expected main{9, {{u"Character"_s, 4}, {u"Spell"_s, 2}, {u"Command"_s, 1}, {u"Event"_s, 2}},
+                        {{u""_s, 2}, {u"2"_s, 5}, {u"10"_s, 2}}, {{u""_s, 1}, {u"0"_s, 1}, {u"1"_s, 5}, {u"X"_s, 2}}};
+    // Command and node X sum to 0 here and are left out.
+    const Expected side{-2, {{u"Character"_s, -2}, {u"Spell"_s, 1}, {u"Event"_s, -1}},
+                        {{u""_s, -1}, {u"2"_s, -2}, {u"X"_s, 1}}, {{u"0"_s, -1}, {u"1"_s, -2}, {u"2"_s, 1}}};
+    const Expected after{7, {{u"Character"_s, 2}, {u"Spell"_s, 3}, {u"Command"_s, 1}, {u"Event"_s, 1}},
+                         {{u""_s, 1}, {u"2"_s, 3}, {u"10"_s, 2}, {u"X"_s, 1}},
+                         {{u""_s, 1}, {u"1"_s, 3}, {u"2"_s, 1}, {u"X"_s, 2}}};
+
+    EditorState state;
+    HeadlessUi ui;
+    QString name = file;
+    plngOpenFile(state, ui, name);
+    const DeckStats stats = deckStats(state.fpsCardList);
+    const auto same = [](const DeckSection& s, const Expected& e) {
+        return std::tuple(s.total, s.type, s.cost, s.node) == std::tuple(e.total, e.type, e.cost, e.node);
+    };
+    EXPECT_EQ(std::tuple(same(stats.main, main), same(stats.side, side), same(stats.after, after), stats.sideBoarded),
+              std::tuple(true, true, true, true));
+    // Cost rows "", 2, 10, X by Character, Spell, Command, Event.
+    EXPECT_EQ(stats.after.costByType, (std::vector<qint64>{0, 0, 1, 0, 1, 1, 0, 1, 0, 2, 0, 0, 1, 0, 0, 0}));
+
+    const auto json = [](const Expected& e) {
+        QJsonObject o{{u"total"_s, e.total}};
+        for (const auto& [key, list] : {std::pair(u"type"_s, e.type), {u"cost"_s, e.cost}, {u"node"_s, e.node}}) {
+            QJsonObject tallies;
+            for (const DeckTally& t : list)
+                tallies.insert(t.text, t.copies);
+            o.insert(key, tallies);
+        }
+        return o;
+    };
+    Outcome r = run({u"stats"_s, u"--json"_s, file});
+    EXPECT_EQ(std::pair(r.status, r.json(0)), std::pair(1, QJsonObject{{u"file"_s, file}, {u"main"_s, json(main)},
+                                                                       {u"side"_s, json(side)}, {u"after"_s, json(after)}}))
+        << r.err.toStdString();
+    r = run({u"stats"_s, file});
+    EXPECT_TRUE(r.out.contains(u"  main deck: 9\n    type: Character 4, Spell 2, Command 1, Event 2\n    cost: \"\" 2, 2 5, 10 2\n"_s))
+        << r.out.toStdString();
+    r = run({u"stats"_s, deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s})});
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err.contains(u"line 2: "_s)), std::tuple(2, QString(), true)) << r.err.toStdString();
 }
 
 }  // namespace

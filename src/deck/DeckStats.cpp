@@ -1,0 +1,182 @@
+#include "DeckStats.h"
+
+#include "platform/NumericText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Count cells hold plain decimal text written by count editing; anything else reads as its
+// leading number, never as an error: the figures only look.
+qint64 countOf(QStringView cell)
+{
+    // Short plain numbers, nearly every count, without the general reader.
+    if (!cell.isEmpty() && cell.size() <= 3) {
+        const bool negative = cell[0] == u'-';
+        qint64 v = 0;
+        qsizetype i = negative ? 1 : 0;
+        for (; i < cell.size() && cell[i] >= u'0' && cell[i] <= u'9'; ++i)
+            v = v * 10 + (cell[i].unicode() - u'0');
+        if (i == cell.size() && i > (negative ? 1 : 0))
+            return negative ? -v : v;
+    }
+    const double v = NumericText::roundHalfEven(NumericText::leadingValue(cell));
+    if (!(v == v))
+        return 0;
+    return qint64(std::clamp(v, double(std::numeric_limits<qint32>::min()), double(std::numeric_limits<qint32>::max())));
+}
+
+// The distinct texts of one column among the counted cards, numbered in order of first sight.
+// Texts are mostly a few characters long: an open-addressing table keyed by the packed text
+// answers most of them without touching their characters.
+class Keys {
+public:
+    int id(QStringView text)
+    {
+        const quint64 key = packed(text);
+        for (size_t i = slotOf(key);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[i];
+            if (s.id < 0) {
+                s = {key, int(texts_.size())};
+                texts_.append(text);
+                if (size_t(texts_.size()) * 2 > slots_.size())
+                    grow();
+                return int(texts_.size() - 1);
+            }
+            if (s.key == key && (text.size() <= 3 || texts_[s.id] == text))
+                return s.id;
+        }
+    }
+    qsizetype size() const { return texts_.size(); }
+    QStringView text(int id) const { return texts_[id]; }
+
+private:
+    struct Slot {
+        quint64 key = 0;
+        int id = -1;
+    };
+    // The size and the first three code units: the whole text when it is that short.
+    static quint64 packed(QStringView t)
+    {
+        quint64 k = quint64(std::min<qsizetype>(t.size(), 0xffff)) << 48;
+        for (qsizetype i = 0; i < 3 && i < t.size(); ++i)
+            k |= quint64(t[i].unicode()) << (16 * i);
+        return k;
+    }
+    size_t slotOf(quint64 key) const { return size_t((key * 0x9E3779B97F4A7C15ull) >> 40) & (slots_.size() - 1); }
+    void grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.id >= 0) {
+                size_t i = slotOf(s.key);
+                while (slots_[i].id >= 0)
+                    i = (i + 1) & (slots_.size() - 1);
+                slots_[i] = s;
+            }
+    }
+
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    QList<QStringView> texts_;
+};
+
+struct Counted {
+    int type, cost, node;
+    std::array<qint64, 3> copies;  // main, side, after
+};
+
+// Key ids in display order: ascending by the header sort, the three known types first for colType.
+std::vector<int> ordered(const Keys& keys, bool types)
+{
+    static const QStringView known[] = {u"Character", u"Spell", u"Command"};
+    auto rank = [&](int id) {
+        if (types)
+            for (int i = 0; i < 3; ++i)
+                if (keys.text(id) == known[i])
+                    return i;
+        return 3;
+    };
+    std::vector<int> order(size_t(keys.size()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int ra = rank(a), rb = rank(b);
+        if (ra != rb)
+            return ra < rb;
+        return CardGrid::textLess(keys.text(a), keys.text(b));
+    });
+    return order;
+}
+
+// The tallies of one column in display order, sums of 0 left out; slot[id] answers the tally's
+// index, or -1 when the key was left out.
+QList<DeckTally> tallies(const Keys& keys, const std::vector<int>& order, const std::vector<qint64>& sums,
+                         std::vector<int>& slot)
+{
+    QList<DeckTally> list;
+    slot.assign(size_t(keys.size()), -1);
+    for (int id : order) {
+        if (sums[size_t(id)] == 0)
+            continue;
+        slot[size_t(id)] = int(list.size());
+        list.append({keys.text(id).toString(), sums[size_t(id)]});
+    }
+    return list;
+}
+
+DeckSection section(const std::vector<Counted>& cards, size_t which, const std::array<Keys, 3>& keys,
+                    const std::array<std::vector<int>, 3>& order)
+{
+    std::array<std::vector<qint64>, 3> sums{std::vector<qint64>(size_t(keys[0].size())),
+                                            std::vector<qint64>(size_t(keys[1].size())),
+                                            std::vector<qint64>(size_t(keys[2].size()))};
+    DeckSection s;
+    for (const Counted& c : cards) {
+        const qint64 n = c.copies[which];
+        s.total += n;
+        sums[0][size_t(c.type)] += n;
+        sums[1][size_t(c.cost)] += n;
+        sums[2][size_t(c.node)] += n;
+    }
+    std::array<std::vector<int>, 3> slot;
+    s.type = tallies(keys[0], order[0], sums[0], slot[0]);
+    s.cost = tallies(keys[1], order[1], sums[1], slot[1]);
+    s.node = tallies(keys[2], order[2], sums[2], slot[2]);
+    s.costByType.assign(size_t(s.cost.size() * s.type.size()), 0);
+    for (const Counted& c : cards) {
+        const int t = slot[0][size_t(c.type)], k = slot[1][size_t(c.cost)];
+        if (t >= 0 && k >= 0)
+            s.costByType[size_t(k * s.type.size() + t)] += c.copies[which];
+    }
+    return s;
+}
+
+}  // namespace
+
+DeckStats deckStats(const CardGrid& grid)
+{
+    DeckStats stats;
+    std::array<Keys, 3> keys;
+    std::vector<Counted> cards;
+    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
+        const qint64 deck = countOf(grid.cellView(colDeck, r));
+        const qint64 side = countOf(grid.cellView(colSide, r));
+        if (deck == 0 && side == 0)
+            continue;
+        stats.sideBoarded = stats.sideBoarded || side != 0;
+        cards.push_back({keys[0].id(grid.cellView(colType, r)), keys[1].id(grid.cellView(colCost, r)),
+                         keys[2].id(grid.cellView(colNode, r)), {deck, side, deck + side}});
+    }
+    const std::array<std::vector<int>, 3> order{ordered(keys[0], true), ordered(keys[1], false),
+                                                ordered(keys[2], false)};
+    stats.main = section(cards, 0, keys, order);
+    stats.side = section(cards, 1, keys, order);
+    stats.after = section(cards, 2, keys, order);
+    return stats;
+}
