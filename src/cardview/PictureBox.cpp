@@ -13,12 +13,12 @@ void PictureBox::setPicture(const QString& path)
 void PictureBox::decode()
 {
     decodedRatio_ = devicePixelRatioF();
-    QImage image = decodeCardPicture(path_, (QSizeF(size()) * decodedRatio_).toSize());
+    const QImage image = decodeCardPicture(path_, (QSizeF(size()) * decodedRatio_).toSize());
     if (image.isNull()) {
         clear();
         return;
     }
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(decodedRatio_);
     setPixmap(pixmap);
 }
