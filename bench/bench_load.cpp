@@ -130,6 +130,7 @@ double measure(benchmark::State& state, const Home& h, F&& body, bool edited = t
     state.counters["x_floor_thread"] = thread / h.floor.thread;
     state.counters["x_floor_process"] = process / h.floor.process;
     state.counters["floor_cpu_ms"] = h.floor.thread * 1000;
+    state.counters["wall_ms"] = wall * 1000;
     return wall;
 }
 
