@@ -126,8 +126,7 @@ public:
 
 private:
     void readAndFinishRows();
-    void readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
-                        bool mainThread);
+    void readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to);
     void finishRow(qint32 r);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
@@ -233,7 +232,7 @@ void Loader::readAndFinishRows()
     if (total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 && writer_->sharesStorage())
         helper = std::async(std::launch::async, [&] {
             ProfileIndex::Cursor cursor;
-            rows.helpRead([&](qint32 from, qint32 to) { readAttributes(file, cursor, from, to, false); });
+            rows.helpRead([&](qint32 from, qint32 to) { readAttributes(file, cursor, from, to); });
         });
     // However the main thread's part ends, the helper takes no more (and the future then joins it).
     const auto stop = qScopeGuard([&] { rows.stop(); });
@@ -245,7 +244,8 @@ void Loader::readAndFinishRows()
                 rows.waitRead(c);
                 continue;
             }
-            readAttributes(file, cursor, rows.first(mine), rows.last(mine), true);
+            ui_.processEvents();  // a chunk reads in well under a frame
+            readAttributes(file, cursor, rows.first(mine), rows.last(mine));
             rows.markRead(mine);
         }
         for (qint32 i = rows.first(c); i <= rows.last(c); ++i) {
@@ -264,14 +264,11 @@ void Loader::readAndFinishRows()
 // The number and attribute cells of regular cards from..to, exactly as read: one pass over each
 // card's section, the first line of each key counting. The number is the section's own name,
 // the same text as the card number (digits have no case), so no row needs a text of its own.
-void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to,
-                            bool mainThread)
+void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to)
 {
     std::vector<ProfileIndex::Key> keys;
     std::array<char16_t, 12> number;
     for (qint32 i = from; i <= to; ++i) {
-        if (mainThread)
-            ui_.processEvents();
         QStringView section;
         if (!file.keysOf(cursor, cardNumber(i, number), keys, section))
             continue;
