@@ -217,3 +217,35 @@ bool ProfileIndex::keysOf(Cursor& cursor, QStringView section, std::vector<Key>&
     }
     return true;
 }
+
+const ProfileIndex::Column& ProfileIndex::column(QStringView key) const
+{
+    for (const Column& c : columns_)
+        if (sameName(c.key, key))
+            return c;
+    Column made{key.toString(), std::vector<std::optional<QStringView>>(sections_.size())};
+    std::optional<Key> line;
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        if (!sections_[s].first)
+            continue;  // never answered: a name finds the first of its sections
+        for (qsizetype i = sections_[s].bodyBegin; i < sections_[s].bodyEnd;) {
+            i = parseLine(i, sections_[s].bodyEnd, line);
+            if (line && sameName(line->name, key)) {
+                made.values[s] = line->value;
+                break;
+            }
+        }
+    }
+    columns_.push_back(std::move(made));
+    return columns_.back();
+}
+
+std::optional<QStringView> ProfileIndex::findInColumn(Cursor& cursor, QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = locate(cursor, sectionName);
+    return s < 0 ? std::nullopt : column(keyName).values[size_t(s)];
+}
