@@ -66,7 +66,7 @@ int reportCutTexts(QWidget& top, const QString& card)
         // Measured ink may stray a pixel past what is drawn.
         const QRect drawn = ink.adjusted(1, 1, -1, -1);
         if (!box.contains(drawn) || !top.rect().contains(drawn.translated(l->mapTo(&top, QPoint()))))
-            report(l, l->text() + u" box %1,%2 %3x%4 ink %5,%6 %7x%8"_s.arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height()).arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height()));
+            report(l, l->text());
     }
     for (QPlainTextEdit* t : top.findChildren<QPlainTextEdit*>())
         if (t->isVisibleTo(&top) && t->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&

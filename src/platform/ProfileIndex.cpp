@@ -132,12 +132,8 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
     return find(cursor_, section, key);
 }
 
-std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
+qint32 ProfileIndex::locate(Cursor& cursor, QStringView sectionName) const
 {
-    const QStringView sectionName = trimmed(section);
-    const QStringView keyName = trimmed(key);
-    if (sectionName.isEmpty() || keyName.isEmpty())
-        return std::nullopt;
     // Readers ask for several keys of one section in a row, and usually go through the sections
     // in file order: try the same and the next section before the hash.
     qint32 s = cursor.lastSection_;
@@ -146,9 +142,45 @@ std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView sectio
         if (next < qint32(sections_.size()) && sections_[next].first && sameName(sections_[next].name, sectionName))
             s = next;
         else if ((s = findSection(sectionName)) < 0)
-            return std::nullopt;
+            return -1;
         cursor.lastSection_ = s;
     }
+    return s;
+}
+
+// A body holds no header line (each one ends a body), so every line holding "=" is a key line; one
+// pass per line finds both its "=" and its end.
+qsizetype ProfileIndex::parseLine(qsizetype i, qsizetype bodyEnd, std::optional<Key>& key) const
+{
+    const QStringView text(*text_);
+    const char16_t* p = text.utf16();
+    const qsizetype lineStart = i;
+    qsizetype eq = -1;
+    for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
+        if (p[i] == u'=') {
+            eq = i;
+            i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
+            break;
+        }
+    const qsizetype lineEnd = i;
+    if (i < bodyEnd)
+        i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
+    if (eq < 0)
+        key.reset();
+    else
+        key = Key{trimmed(text.sliced(lineStart, eq - lineStart)), trimmed(text.sliced(eq + 1, lineEnd - eq - 1))};
+    return i;
+}
+
+std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = locate(cursor, sectionName);
+    if (s < 0)
+        return std::nullopt;
 
     ParsedSection& entry = parsed(cursor, s);
     for (const Key& k : entry.keys)
@@ -156,33 +188,32 @@ std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView sectio
             return k.value;
 
     // Parse on only until the key turns up: the first of duplicate keys is the first one met.
-    // A body holds no header line (each one ends a body), so every line holding "=" is a key line;
-    // one pass per line finds both its "=" and its end.
-    const QStringView text(*text_);
-    const char16_t* p = text.utf16();
     const qsizetype bodyEnd = sections_[s].bodyEnd;
-    qsizetype i = entry.next;
-    while (i < bodyEnd) {
-        const qsizetype lineStart = i;
-        qsizetype eq = -1;
-        for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
-            if (p[i] == u'=') {
-                eq = i;
-                i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
-                break;
-            }
-        const qsizetype lineEnd = i;
-        if (i < bodyEnd)
-            i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
-        if (eq < 0)
+    std::optional<Key> line;
+    while (entry.next < bodyEnd) {
+        entry.next = parseLine(entry.next, bodyEnd, line);
+        if (!line)
             continue;
-        const Key k{trimmed(text.sliced(lineStart, eq - lineStart)), trimmed(text.sliced(eq + 1, lineEnd - eq - 1))};
-        entry.keys.push_back(k);
-        if (sameName(k.name, keyName)) {
-            entry.next = i;
-            return k.value;
-        }
+        entry.keys.push_back(*line);
+        if (sameName(line->name, keyName))
+            return line->value;
     }
-    entry.next = i;
     return std::nullopt;
+}
+
+bool ProfileIndex::keysOf(Cursor& cursor, QStringView section, std::vector<Key>& keys, QStringView& sectionName) const
+{
+    keys.clear();
+    const QStringView name = trimmed(section);
+    const qint32 s = name.isEmpty() ? -1 : locate(cursor, name);
+    if (s < 0)
+        return false;
+    sectionName = sections_[s].name;
+    std::optional<Key> line;
+    for (qsizetype i = sections_[s].bodyBegin; i < sections_[s].bodyEnd;) {
+        i = parseLine(i, sections_[s].bodyEnd, line);
+        if (line)
+            keys.push_back(*line);
+    }
+    return true;
 }

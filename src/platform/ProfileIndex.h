@@ -31,6 +31,16 @@ public:
     std::optional<QStringView> find(QStringView section, QStringView key) const;
     std::optional<QStringView> find(Cursor& cursor, QStringView section, QStringView key) const;
 
+    // Every key line of the first section named section (trimmed, any ASCII case), in file order,
+    // as trimmed name and value; false when there is no such section. For bulk readers that want
+    // most keys of each section: one pass over its lines instead of a look-up per key. The name
+    // the section has in the file goes to sectionName.
+    struct Key {
+        QStringView name;
+        QStringView value;
+    };
+    bool keysOf(Cursor& cursor, QStringView section, std::vector<Key>& keys, QStringView& sectionName) const;
+
 private:
     struct Section {
         QStringView name;
@@ -38,10 +48,6 @@ private:
         qsizetype bodyEnd;
         size_t hash;
         bool first;  // not a later duplicate of an earlier section
-    };
-    struct Key {
-        QStringView name;
-        QStringView value;
     };
     // Keys of one section parsed so far, up to next (bodyEnd once complete).
     struct ParsedSection {
@@ -65,6 +71,9 @@ public:
 private:
     void indexSections();
     qint32 findSection(QStringView name) const;
+    qint32 locate(Cursor& cursor, QStringView sectionName) const;  // -1 when missing
+    // Parses the key line starting at i (ending before bodyEnd) into key; answers the next line's start.
+    qsizetype parseLine(qsizetype i, qsizetype bodyEnd, std::optional<Key>& key) const;
     ParsedSection& parsed(Cursor& cursor, qint32 section) const;
 
     std::shared_ptr<const QString> text_;

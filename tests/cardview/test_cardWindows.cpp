@@ -19,8 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The main window on five cards: 001 with a picture and a race, 002 whose picture is not an image.
-// 001's picture is larger than Qt may decode whole here: decoded at its box's size, it shows.
+// The main window on five cards: 001 with a picture and a race, 002 whose picture is not an image,
+// 004 with a palette picture. 001's picture is larger than Qt may decode whole here: decoded at its
+// box's size, it shows.
 class CardWindowsTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
@@ -34,6 +35,14 @@ protected:
         QImage picture(1200, 1680, QImage::Format_RGB32);
         picture.fill(Qt::darkRed);
         ASSERT_TRUE(picture.save(home.file(u"card/img/001.png"_s)));
+        picture = QImage(600, 840, QImage::Format_Indexed8);  // scaled, its upper half has many colours
+        picture.setColorCount(256);
+        for (int i = 0; i < 256; ++i)
+            picture.setColor(i, i ? qRgb(i, i * 7 % 256, i * 13 % 256) : qRgb(244, 240, 230));
+        for (int y = 0; y < 840; ++y)
+            for (int x = 0; x < 600; ++x)
+                picture.scanLine(y)[x] = y < 420 ? uchar((x * 3 + y) % 255 + 1) : 0;
+        ASSERT_TRUE(picture.save(home.file(u"card/img/004.png"_s)));
         home.withBytes(u"card/img/002.png"_s, "\x89PNG\r\n\x1a\nnot really");
         home.writeCatalogue(Fixtures::catalogueLines(
             u"5"_s, u"1"_s, u"50"_s, u"3"_s,
@@ -41,7 +50,7 @@ protected:
                          u"File=img/001.png"_s}},
              {u"002"_s, {u"Type=Spell"_s, u"Name=礫"_s, u"User=リノ"_s, u"File=img/002.png"_s}},
              {u"003"_s, {u"Type=Command"_s, u"Name=鐘"_s}},
-             {u"004"_s, {u"Name=四"_s}},
+             {u"004"_s, {u"Name=四"_s, u"File=img/004.png"_s}},
              {u"005"_s, {u"Name=五"_s}}}));
         ASSERT_TRUE(w.Form_Load());
         w.show();
@@ -78,6 +87,11 @@ TEST_F(CardWindowsTest, PreviewShowsTheFirstCardAndFollowsTheCurrentCellOnCardRo
                          in(&w, u"lblCardName")->geometry(), in<QWidget>(&w, u"txtAbility")->geometry()),
               std::tuple(u"灯守リノ"_s, px(840, 380, 3000, 4230).size() * w.devicePixelRatio(), px(720, 4600, 3255, 255),
                          px(120, 5160, 5415, 1680)));
+
+    // A palette picture keeps its colours, not dithered to a palette of Qt's.
+    moveTo(2, 4);
+    const QImage shown = in(&w, u"imgCard")->pixmap().toImage();
+    EXPECT_EQ(shown.pixel(10, shown.height() * 3 / 4), qRgb(244, 240, 230));
 
     // A picture that does not decode shows nothing, and says nothing.
     moveTo(2, 2);
