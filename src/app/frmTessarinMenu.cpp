@@ -25,8 +25,7 @@ void frmTessarin::fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos)
     menu->addAction(MainWindowText::menuShowCard(), this, [this, Row] { fpsCardList_DblClick(colName, Row); });
     menu->addSeparator();
     menu->addAction(MainWindowText::menuDeckStats(), this, &frmTessarin::showDeckStats);
-    // The deck sheet's hook: frmTessarin::saveDeckSheet() is to be connected here; shown disabled until then.
-    menu->addAction(MainWindowText::menuDeckSheet())->setEnabled(false);
+    menu->addAction(MainWindowText::menuDeckSheet(), this, &frmTessarin::saveDeckSheet);
     menu->popup(globalPos);
 }
 

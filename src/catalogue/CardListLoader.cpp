@@ -362,6 +362,7 @@ void installCatalogue(EditorState& state, Ui& ui, CatalogueLoad&& load)
     state.searchEnabled = load.searchEnabled;
     ++state.catalogueLoads;
     ui.setWindowTitle(AppInfo::plainWindowTitle());
+    state.deckName.clear();
     ui.setSearchEnabled(state.searchEnabled);
     ui.totalsChanged();
 }

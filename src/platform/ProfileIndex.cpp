@@ -7,6 +7,12 @@
 #include <QFileInfo>
 
 #include <bit>
+#include <cerrno>
+#include <future>
+#include <limits>
+#include <thread>
+
+#include <unistd.h>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -15,6 +21,8 @@
 using namespace ProfileSyntax;
 
 namespace {
+
+constexpr qint64 kParallelReadBytes = 4 << 20;
 
 // The first CR or LF in p[from, end), or end.
 qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
@@ -35,13 +43,45 @@ qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
     return i;
 }
 
+// Reads size bytes at offset into to; false on an error or a short read.
+bool readAt(int fd, char* to, qsizetype size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, to, size_t(size), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        to += n, size -= n, offset += n;
+    }
+    return true;
+}
+
+// A large file is read in two halves at once: copying it out of the page cache is a good part of
+// reading a catalogue, and the second core is otherwise idle then.
+QByteArray readAllOf(QFile& file)
+{
+    const qint64 size = file.size();
+    if (size < kParallelReadBytes || size > std::numeric_limits<qsizetype>::max() / 2 ||
+        std::thread::hardware_concurrency() < 2 || file.handle() < 0)
+        return file.readAll();
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    const qsizetype half = qsizetype(size / 2);
+    std::future<bool> first = std::async(std::launch::async, [&] { return readAt(file.handle(), bytes.data(), half, 0); });
+    const bool second = readAt(file.handle(), bytes.data() + half, bytes.size() - half, half);
+    if (first.get() && second)
+        return bytes;
+    // Changed while read (or a read failed): read it as it now stands, as one piece.
+    return file.seek(0) ? file.readAll() : QByteArray();
+}
+
 std::shared_ptr<const QString> readDecoded(const QString& path)
 {
     // A FIFO or a device would block or never end: only regular files are read.
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::make_shared<const QString>();
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readAllOf(file);
     return std::make_shared<const QString>(Cp932::decode(bytes));
 }
 
@@ -216,4 +256,36 @@ bool ProfileIndex::keysOf(Cursor& cursor, QStringView section, std::vector<Key>&
             keys.push_back(*line);
     }
     return true;
+}
+
+const ProfileIndex::Column& ProfileIndex::column(QStringView key) const
+{
+    for (const Column& c : columns_)
+        if (sameName(c.key, key))
+            return c;
+    Column made{key.toString(), std::vector<std::optional<QStringView>>(sections_.size())};
+    std::optional<Key> line;
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        if (!sections_[s].first)
+            continue;  // never answered: a name finds the first of its sections
+        for (qsizetype i = sections_[s].bodyBegin; i < sections_[s].bodyEnd;) {
+            i = parseLine(i, sections_[s].bodyEnd, line);
+            if (line && sameName(line->name, key)) {
+                made.values[s] = line->value;
+                break;
+            }
+        }
+    }
+    columns_.push_back(std::move(made));
+    return columns_.back();
+}
+
+std::optional<QStringView> ProfileIndex::findInColumn(Cursor& cursor, QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = locate(cursor, sectionName);
+    return s < 0 ? std::nullopt : column(keyName).values[size_t(s)];
 }

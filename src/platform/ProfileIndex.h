@@ -41,6 +41,11 @@ public:
     };
     bool keysOf(Cursor& cursor, QStringView section, std::vector<Key>& keys, QStringView& sectionName) const;
 
+    // find's answer from a table of key's value in every section, made on the first call for that
+    // key and kept with the index, so that a reader asking for one key of many sections again
+    // and again (the filter, run after run) parses no line twice. For one thread at a time.
+    std::optional<QStringView> findInColumn(Cursor& cursor, QStringView section, QStringView key) const;
+
 private:
     struct Section {
         QStringView name;
@@ -76,7 +81,14 @@ private:
     qsizetype parseLine(qsizetype i, qsizetype bodyEnd, std::optional<Key>& key) const;
     ParsedSection& parsed(Cursor& cursor, qint32 section) const;
 
+    struct Column {
+        QString key;
+        std::vector<std::optional<QStringView>> values;  // by section
+    };
+    const Column& column(QStringView key) const;
+
     std::shared_ptr<const QString> text_;
+    mutable std::vector<Column> columns_;
     std::vector<Section> sections_;
     std::vector<qint32> slots_;  // open addressing into sections_, -1 = free
     mutable Cursor cursor_;
