@@ -1,5 +1,6 @@
 // Catalogue loading and deck opening against the floor of reading and decoding the same file on one
-// thread, measured in one run. Each benchmark reports its times as multiples of the floor ("x_floor").
+// thread, measured in one run. Each benchmark reports its times as multiples of the floor ("x_floor";
+// the aim for a load of 100,000 cards: at most 2.0 in wall time with two cores free).
 
 #include "BenchSupport.h"
 
@@ -130,6 +131,7 @@ double measure(benchmark::State& state, const Home& h, F&& body, bool edited = t
     state.counters["x_floor_thread"] = thread / h.floor.thread;
     state.counters["x_floor_process"] = process / h.floor.process;
     state.counters["floor_cpu_ms"] = h.floor.thread * 1000;
+    state.counters["wall_ms"] = wall * 1000;
     return wall;
 }
 

@@ -3,6 +3,7 @@
 #include "CardsCommand.h"
 #include "CheckCommand.h"
 #include "SaveCommand.h"
+#include "SheetCommand.h"
 #include "StatsCommand.h"
 
 using namespace Qt::StringLiterals;
@@ -40,6 +41,14 @@ const QList<Command>& commands()
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUTFILE is then left as it was)."_s,
          {}, 2, 2, Values::Files, saveCommand},
+        {u"sheet"_s, u"DECKFILE OUT.png"_s,
+         u"Opens DECKFILE as the editor does and draws it into OUT.png as the editor's\n"
+         "\"デッキ画像を保存...\" does: the deck file's name and the six totals, then each\n"
+         "main-deck card with its copy count, then the side board with its signed counts,\n"
+         "cards in catalogue order.\n"
+         "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
+         "OUT.png is then left as it was)."_s,
+         {}, 2, 2, Values::Files, sheetCommand, true},
         {u"stats"_s, u"[--json] DECKFILE"_s,
          u"Opens DECKFILE as the editor does and prints the figures of the statistics window:\n"
          "for the main deck (colDeck), the side board (colSide, which may be negative) and the\n"

@@ -38,6 +38,7 @@ struct Command {
     qsizetype minArgs, maxArgs;  // maxArgs -1: no upper bound
     Values args;                 // what the positional arguments are
     int (*run)(const QCommandLineParser&, QTextStream& out, QTextStream& err);
+    bool drawsText = false;  // needs a QGuiApplication (on the offscreen platform)
 };
 
 const QList<Command>& commands();

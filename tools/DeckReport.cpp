@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -106,4 +107,28 @@ QJsonObject unreadableReport(const QString& file, const QString& problem)
 {
     return QJsonObject{{u"file"_s, file}, {u"ok"_s, false}, {u"complete"_s, false}, {u"error"_s, problem},
                        {u"line"_s, QJsonValue(QJsonValue::Null)}};
+}
+
+bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
+{
+    if (const QString problem = unreadableDeck(file); !problem.isNull()) {
+        err << file << u": "_s << problem << u'\n';
+        return false;
+    }
+    openDeck(file, o);
+    if (!o.error.isNull()) {
+        err << file << u": "_s << (o.notes.failedLine > 0 ? u"line %1: "_s.arg(o.notes.failedLine) : QString())
+            << o.error << u'\n';
+        return false;
+    }
+    return true;
+}
+
+bool wroteFile(const HeadlessUi& ui, QTextStream& err)
+{
+    if (ui.messages.size() == 1 && ui.messages[0].text == DeckFileText::savedMessage(ui.savePath))
+        return true;
+    for (const HeadlessUi::Message& m : ui.messages)
+        err << QString(m.text).replace(u"\r\n"_s, u" "_s) << u'\n';
+    return false;
 }

@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <QString>
 
+class HeadlessUi;
+class QTextStream;
+
 // A deck file opened as the editor opens it, and what the companion reports of it.
 struct OpenedDeck {
     EditorState state;
@@ -18,6 +21,11 @@ struct OpenedDeck {
 // editor opens such a file as an empty deck; here that would pass for a deck read completely.
 QString unreadableDeck(const QString& file);
 void openDeck(const QString& file, OpenedDeck& o);
+// Opens a deck a command writes from: false, with the reason told on err, unless it opened cleanly.
+bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err);
+// Whether a write through the save dialog's answer ended in its one success message; else tells
+// every message on err.
+bool wroteFile(const HeadlessUi& ui, QTextStream& err);
 // Every size check met: the three totals the exit status tests are at their limits.
 bool deckComplete(const Totals& t);
 QJsonObject deckReport(const QString& file, const OpenedDeck& o);

@@ -3,7 +3,6 @@
 #include "CommandTable.h"
 #include "DeckReport.h"
 
-#include "deckfile/DeckFileText.h"
 #include "deckfile/DeckSaver.h"
 #include "platform/HeadlessUi.h"
 
@@ -14,26 +13,11 @@ using namespace Qt::StringLiterals;
 
 int saveCommand(const QCommandLineParser& args, QTextStream&, QTextStream& err)
 {
-    const QString deckFile = args.positionalArguments()[0];
-    const QString outFile = args.positionalArguments()[1];
-    if (const QString problem = unreadableDeck(deckFile); !problem.isNull()) {
-        err << deckFile << u": "_s << problem << u'\n';
-        return kFailed;
-    }
     OpenedDeck o;
-    openDeck(deckFile, o);
-    if (!o.error.isNull()) {
-        err << deckFile << u": "_s << (o.notes.failedLine > 0 ? u"line %1: "_s.arg(o.notes.failedLine) : QString())
-            << o.error << u'\n';
+    if (!openDeckToWrite(args.positionalArguments()[0], o, err))
         return kFailed;
-    }
     HeadlessUi ui;
-    ui.savePath = outFile;
+    ui.savePath = args.positionalArguments()[1];
     fsubSaveFile(o.state, ui);
-    if (ui.messages.size() != 1 || ui.messages[0].text != DeckFileText::savedMessage(outFile)) {
-        for (const HeadlessUi::Message& m : ui.messages)
-            err << QString(m.text).replace(u"\r\n"_s, u" "_s) << u'\n';
-        return kFailed;
-    }
-    return kComplete;
+    return wroteFile(ui, err) ? kComplete : kFailed;
 }

@@ -6,12 +6,13 @@
 #include "platform/ProgramFolder.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -45,11 +46,36 @@ QString repeatedOption(const QCommandLineParser& parser)
     return {};
 }
 
+// Whether the command a command line names draws text, found before any application object
+// exists, since that decides which kind to make. The global parser below checks the line properly.
+bool drawsText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString word = QString::fromLocal8Bit(argv[i]);
+        if (word == u"--home"_s) {
+            ++i;
+        } else if (!word.startsWith(u'-')) {
+            const auto c = std::find_if(commands().begin(), commands().end(),
+                                        [&](const Command& command) { return command.name == word; });
+            return c != commands().end() && c->drawsText;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Drawing text needs a QGuiApplication; nothing here ever shows a window, so it runs offscreen.
+    // The other commands start faster without one.
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsText(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
 

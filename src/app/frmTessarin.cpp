@@ -13,6 +13,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
 #include "search/frmSerch.h"
+#include "sheet/DeckSheet.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -246,6 +247,11 @@ void frmTessarin::cmdOpen_Click()
 }
 
 void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
+
+void frmTessarin::saveDeckSheet()
+{
+    handle([this] { ::saveDeckSheet(state_, ui_); });
+}
 
 qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {

@@ -42,6 +42,9 @@ public:
     Ui& serchUi() override { return ui_; }
     void fsubGridShown(bool ibolShown) override;
 
+    // Draws the deck on screen as a sheet and saves it where the user chooses ("デッキ画像を保存...").
+    void saveDeckSheet();
+
     EditorState& state() { return state_; }
     Ui& ui() { return ui_; }
     CardGridView* grid() const { return fpsCardList_; }

@@ -23,6 +23,27 @@ QString formatCardNo(const QString& cardNo)
     return n < 0 ? u'-' + digits : digits;
 }
 
+namespace {
+
+// With an image map the catalogue's "File" is never consulted, even when the map lacks the card.
+// catalogue: a reader already on the catalogue, or null to open one.
+QString pictureOf(const QString& section, clsWindowsAPI* catalogue)
+{
+    clsWindowsAPI own;
+    own.setShareParsedFile(true);
+    clsWindowsAPI* source = catalogue;
+    if (CardPicture::isOrdinaryFile(ProgramFolder::imageMapFile())) {
+        own.setIniFileName(ProgramFolder::imageMapFile());
+        source = &own;
+    } else if (!source) {
+        own.setIniFileName(ProgramFolder::catalogueFile());
+        source = &own;
+    }
+    return CardPicture::resolve(source->GetInitValue(u"File"_s, section));
+}
+
+}  // namespace
+
 CardRecord readCard(const QString& cardNo)
 {
     CardRecord card;
@@ -48,16 +69,8 @@ CardRecord readCard(const QString& cardNo)
     card.text = read(u"Text");
     card.illustration = read(u"Illustration");
 
-    // With an image map the catalogue's "File" is never consulted, even when the map lacks the card.
-    QString file;
-    if (CardPicture::isOrdinaryFile(ProgramFolder::imageMapFile())) {
-        clsWindowsAPI imageMap;
-        imageMap.setShareParsedFile(true);
-        imageMap.setIniFileName(ProgramFolder::imageMapFile());
-        file = imageMap.GetInitValue(u"File"_s, card.section);
-    } else {
-        file = read(u"File");
-    }
-    card.picture = CardPicture::resolve(file);
+    card.picture = pictureOf(card.section, &catalogue);
     return card;
 }
+
+QString cardPictureFile(const QString& cardNo) { return pictureOf(formatCardNo(cardNo), nullptr); }

@@ -18,3 +18,6 @@ QString formatCardNo(const QString& cardNo);
 // Reads the card from the catalogue, and its "File" from player.ini when that file exists, else
 // from the catalogue. Parsed files are shared between quick repeated reads (ProfileCache).
 CardRecord readCard(const QString& cardNo);
+
+// The picture file readCard finds for the card (full path), or empty for none.
+QString cardPictureFile(const QString& cardNo);

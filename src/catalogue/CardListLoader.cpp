@@ -1,6 +1,7 @@
 #include "CardListLoader.h"
 
 #include "CatalogueText.h"
+#include "ChunkedRows.h"
 #include "EditorState.h"
 
 #include "deck/DeckColours.h"
@@ -10,10 +11,13 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "platform/ProfileIndex.h"
+#include "platform/ProfileSyntax.h"
 #include "platform/clsWindowsAPI.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
+#include <array>
 #include <future>
 #include <limits>
 #include <thread>
@@ -84,7 +88,27 @@ constexpr Attribute kAttributes[] = {
     {colIllustration, u"Illustration", nullptr},
 };
 
-// Regular catalogues this large are read on two threads.
+// The attribute a key line of a card names, or -1.
+qint32 attributeOf(QStringView key)
+{
+    for (qint32 a = 0; a < qint32(std::size(kAttributes)); ++a)
+        if (ProfileSyntax::sameName(key, kAttributes[a].key))
+            return a;
+    return -1;
+}
+
+// CatalogueText::regularCardNumber without a text made per card.
+QStringView cardNumber(qint32 n, std::array<char16_t, 12>& buffer)
+{
+    size_t at = buffer.size();
+    do {
+        buffer[--at] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0 || buffer.size() - at < 3);
+    return QStringView(buffer.data() + at, qsizetype(buffer.size() - at));
+}
+
+// Regular catalogues this large are read on two threads; the finishing stays on the main thread.
 constexpr qint32 kThreadedRows = 4096;
 
 class Loader {
@@ -101,8 +125,9 @@ public:
     bool run();
 
 private:
-    void readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread);
-    void finishRow(qint32 r, const QString& no);
+    void readAndFinishRows();
+    void readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to);
+    void finishRow(qint32 r);
     void takeMaximum(qint32 col, qint32 r, qint32& maximum);
     QStringView value(QStringView key, QStringView section) { return api_.valueView(key, section); }
     qint32 setting(const char16_t* key, qint32 maximum);
@@ -168,27 +193,7 @@ bool Loader::run()
     grid_.setRowCount(total_ + promos);
     writer_ = std::make_unique<CardGrid::SharedWriter>(grid_, api_.storage());
 
-    // Finding the keys is most of the work: on a large catalogue a second thread takes half the
-    // rows, with a reading position of its own. The rows are then finished in order, as the
-    // progress display counts them.
-    const qint32 split = total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 ? total_ / 2 : total_;
-    {
-        const ProfileIndex& file = api_.parsedFile();
-        std::future<void> second;
-        if (split < total_)
-            second = std::async(std::launch::async, [&] { readAttributes(file, split + 1, total_, false); });
-        readAttributes(file, 1, split, true);
-        if (second.valid())
-            second.get();
-    }
-    for (qint32 i = 1; i <= total_; ++i) {
-        if (progress_ && (i == total_ || ui_.waitProgressDue())) {
-            ui_.waitSetMessage(CatalogueText::progressText(i, total_));
-            ui_.waitSetProgress(total_, i);
-        }
-        ui_.processEvents();
-        finishRow(i, CatalogueText::regularCardNumber(i));
-    }
+    readAndFinishRows();
     for (qint32 k = 1; k <= promos + 1; ++k) {
         ui_.processEvents();
         if (k > promos)
@@ -196,7 +201,8 @@ bool Loader::run()
         const QString no = CatalogueText::promoCardNumber(k);
         for (const Attribute& a : kAttributes)
             writer_->set(a.col, total_ + k, value(a.key, no));
-        finishRow(total_ + k, no);
+        grid_.setCellText(colNo, total_ + k, no);
+        finishRow(total_ + k);
     }
 
     if (api_.GetInitValue(QString::fromUtf16(CatalogueText::kShowSelect), settings) == u"1")
@@ -214,22 +220,72 @@ qint32 Loader::setting(const char16_t* key, qint32 maximum)
     return v;
 }
 
-// The attribute cells of regular cards from..to, exactly as read.
-void Loader::readAttributes(const ProfileIndex& file, qint32 from, qint32 to, bool mainThread)
+// Finding the keys is most of the work. On a large catalogue a second thread shares it chunk by
+// chunk, with a reading position of its own, while the main thread finishes the rows in order as
+// their chunks are read (the progress display counts them) and reads a chunk itself whenever one
+// is left, so neither thread waits for the other until the last chunks.
+void Loader::readAndFinishRows()
 {
+    const ProfileIndex& file = api_.parsedFile();
+    ChunkedRows rows(total_);
+    std::future<void> helper;
+    if (total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 && writer_->sharesStorage())
+        helper = std::async(std::launch::async, [&] {
+            ProfileIndex::Cursor cursor;
+            rows.helpRead([&](qint32 from, qint32 to) { readAttributes(file, cursor, from, to); });
+        });
+    // However the main thread's part ends, the helper takes no more (and the future then joins it).
+    const auto stop = qScopeGuard([&] { rows.stop(); });
     ProfileIndex::Cursor cursor;
-    for (qint32 i = from; i <= to; ++i) {
-        if (mainThread)
+    for (qint32 c = 0; c < rows.count(); ++c) {
+        while (!rows.ready(c)) {
+            const qint32 mine = rows.take();
+            if (mine < 0) {
+                rows.waitRead(c);
+                continue;
+            }
+            ui_.processEvents();  // a chunk reads in well under a frame
+            readAttributes(file, cursor, rows.first(mine), rows.last(mine));
+            rows.markRead(mine);
+        }
+        for (qint32 i = rows.first(c); i <= rows.last(c); ++i) {
+            if (progress_ && (i == total_ || ui_.waitProgressDue())) {
+                ui_.waitSetMessage(CatalogueText::progressText(i, total_));
+                ui_.waitSetProgress(total_, i);
+            }
             ui_.processEvents();
-        const QString no = CatalogueText::regularCardNumber(i);
-        for (const Attribute& a : kAttributes)
-            writer_->set(a.col, i, clsWindowsAPI::readValue(file.find(cursor, no, a.key)));
+            if (grid_.cellView(colNo, i).isEmpty())  // a card the catalogue has no section for
+                grid_.setCellText(colNo, i, CatalogueText::regularCardNumber(i));
+            finishRow(i);
+        }
     }
 }
 
-void Loader::finishRow(qint32 r, const QString& no)
+// The number and attribute cells of regular cards from..to, exactly as read: one pass over each
+// card's section, the first line of each key counting. The number is the section's own name,
+// the same text as the card number (digits have no case), so no row needs a text of its own.
+void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& cursor, qint32 from, qint32 to)
 {
-    grid_.setCellText(colNo, r, no);
+    std::vector<ProfileIndex::Key> keys;
+    std::array<char16_t, 12> number;
+    for (qint32 i = from; i <= to; ++i) {
+        QStringView section;
+        if (!file.keysOf(cursor, cardNumber(i, number), keys, section))
+            continue;
+        writer_->set(colNo, i, section);
+        std::array<bool, std::size(kAttributes)> seen{};
+        for (const ProfileIndex::Key& k : keys) {
+            const qint32 a = attributeOf(k.name);
+            if (a < 0 || seen[size_t(a)])
+                continue;
+            seen[size_t(a)] = true;
+            writer_->set(kAttributes[a].col, i, clsWindowsAPI::readValue(k.value));
+        }
+    }
+}
+
+void Loader::finishRow(qint32 r)
+{
     static const QString zero = u"0"_s;
     for (qint32 col : {colDeck, colSide}) {
         grid_.setCellText(col, r, zero);
@@ -306,6 +362,7 @@ void installCatalogue(EditorState& state, Ui& ui, CatalogueLoad&& load)
     state.searchEnabled = load.searchEnabled;
     ++state.catalogueLoads;
     ui.setWindowTitle(AppInfo::plainWindowTitle());
+    state.deckName.clear();
     ui.setSearchEnabled(state.searchEnabled);
     ui.totalsChanged();
 }

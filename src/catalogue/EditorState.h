@@ -36,6 +36,7 @@ struct EditorState {
     SearchSetup serch;
     bool searchEnabled = true;  // cmdSerch, as the last load left it
     quint64 catalogueLoads = 0;  // successful loads: a caller can tell whether a routine reloaded
+    QString deckName;            // the deck file the title names, "" when it names none
 };
 
 // What one catalogue load builds aside from the editor; it is put in place only when the whole

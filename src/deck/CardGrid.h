@@ -89,12 +89,17 @@ public:
     bool validRow(qint32 row) const { return row >= 1 && row <= rowCount(); }
 
     // Fills cells from one storage with views into it, without telling the observer. Several threads
-    // may write at once as long as each writes rows of its own that hold no text of the grid's own,
-    // and nothing else changes the grid meanwhile.
+    // may write at once as long as each writes rows of its own that hold no text of the grid's own;
+    // meanwhile one thread may also write texts of the grid's own and colours into rows no writer
+    // has left to write, as long as no text of the grid's own is overwritten (which could compact
+    // them); nothing else may change the grid.
     class SharedWriter {
     public:
         SharedWriter(CardGrid& grid, const std::shared_ptr<const QString>& storage);
         void set(qint32 col, qint32 row, QStringView text) const;  // text must lie inside the storage
+        // False when the grid's text space had no room for the storage: set() then writes texts
+        // of the grid's own, and only one thread may write.
+        bool sharesStorage() const { return base_ != kOwnBase; }
 
     private:
         CardGrid& grid_;

@@ -114,6 +114,7 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenN
             return 0;
         }
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
+        state.deckName = display;
 
         bool sideBoard = false;
         for (;;) {

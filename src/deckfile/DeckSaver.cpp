@@ -85,5 +85,6 @@ void fsubSaveFile(EditorState& state, Ui& ui)
     }
     // Only a file really written names the deck on screen.
     ui.setWindowTitle(AppInfo::fileWindowTitle(QFileInfo(path).fileName()));
+    state.deckName = QFileInfo(path).fileName();
     ui.messageBox(DeckFileText::savedMessage(path), DeckFileText::saveTitle(), MsgIcon::Information, MsgButtons::Ok);
 }

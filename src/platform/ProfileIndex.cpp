@@ -7,6 +7,12 @@
 #include <QFileInfo>
 
 #include <bit>
+#include <cerrno>
+#include <future>
+#include <limits>
+#include <thread>
+
+#include <unistd.h>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -15,6 +21,8 @@
 using namespace ProfileSyntax;
 
 namespace {
+
+constexpr qint64 kParallelReadBytes = 4 << 20;
 
 // The first CR or LF in p[from, end), or end.
 qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
@@ -35,13 +43,45 @@ qsizetype lineEndFrom(const char16_t* p, qsizetype from, qsizetype end)
     return i;
 }
 
+// Reads size bytes at offset into to; false on an error or a short read.
+bool readAt(int fd, char* to, qsizetype size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pread(fd, to, size_t(size), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        to += n, size -= n, offset += n;
+    }
+    return true;
+}
+
+// A large file is read in two halves at once: copying it out of the page cache is a good part of
+// reading a catalogue, and the second core is otherwise idle then.
+QByteArray readAllOf(QFile& file)
+{
+    const qint64 size = file.size();
+    if (size < kParallelReadBytes || size > std::numeric_limits<qsizetype>::max() / 2 ||
+        std::thread::hardware_concurrency() < 2 || file.handle() < 0)
+        return file.readAll();
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    const qsizetype half = qsizetype(size / 2);
+    std::future<bool> first = std::async(std::launch::async, [&] { return readAt(file.handle(), bytes.data(), half, 0); });
+    const bool second = readAt(file.handle(), bytes.data() + half, bytes.size() - half, half);
+    if (first.get() && second)
+        return bytes;
+    // Changed while read (or a read failed): read it as it now stands, as one piece.
+    return file.seek(0) ? file.readAll() : QByteArray();
+}
+
 std::shared_ptr<const QString> readDecoded(const QString& path)
 {
     // A FIFO or a device would block or never end: only regular files are read.
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::make_shared<const QString>();
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readAllOf(file);
     return std::make_shared<const QString>(Cp932::decode(bytes));
 }
 
@@ -132,12 +172,8 @@ std::optional<QStringView> ProfileIndex::find(QStringView section, QStringView k
     return find(cursor_, section, key);
 }
 
-std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
+qint32 ProfileIndex::locate(Cursor& cursor, QStringView sectionName) const
 {
-    const QStringView sectionName = trimmed(section);
-    const QStringView keyName = trimmed(key);
-    if (sectionName.isEmpty() || keyName.isEmpty())
-        return std::nullopt;
     // Readers ask for several keys of one section in a row, and usually go through the sections
     // in file order: try the same and the next section before the hash.
     qint32 s = cursor.lastSection_;
@@ -146,9 +182,45 @@ std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView sectio
         if (next < qint32(sections_.size()) && sections_[next].first && sameName(sections_[next].name, sectionName))
             s = next;
         else if ((s = findSection(sectionName)) < 0)
-            return std::nullopt;
+            return -1;
         cursor.lastSection_ = s;
     }
+    return s;
+}
+
+// A body holds no header line (each one ends a body), so every line holding "=" is a key line; one
+// pass per line finds both its "=" and its end.
+qsizetype ProfileIndex::parseLine(qsizetype i, qsizetype bodyEnd, std::optional<Key>& key) const
+{
+    const QStringView text(*text_);
+    const char16_t* p = text.utf16();
+    const qsizetype lineStart = i;
+    qsizetype eq = -1;
+    for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
+        if (p[i] == u'=') {
+            eq = i;
+            i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
+            break;
+        }
+    const qsizetype lineEnd = i;
+    if (i < bodyEnd)
+        i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
+    if (eq < 0)
+        key.reset();
+    else
+        key = Key{trimmed(text.sliced(lineStart, eq - lineStart)), trimmed(text.sliced(eq + 1, lineEnd - eq - 1))};
+    return i;
+}
+
+std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = locate(cursor, sectionName);
+    if (s < 0)
+        return std::nullopt;
 
     ParsedSection& entry = parsed(cursor, s);
     for (const Key& k : entry.keys)
@@ -156,33 +228,64 @@ std::optional<QStringView> ProfileIndex::find(Cursor& cursor, QStringView sectio
             return k.value;
 
     // Parse on only until the key turns up: the first of duplicate keys is the first one met.
-    // A body holds no header line (each one ends a body), so every line holding "=" is a key line;
-    // one pass per line finds both its "=" and its end.
-    const QStringView text(*text_);
-    const char16_t* p = text.utf16();
     const qsizetype bodyEnd = sections_[s].bodyEnd;
-    qsizetype i = entry.next;
-    while (i < bodyEnd) {
-        const qsizetype lineStart = i;
-        qsizetype eq = -1;
-        for (; i < bodyEnd && !isLineEnd(p[i]); ++i)
-            if (p[i] == u'=') {
-                eq = i;
-                i = lineEndFrom(p, i + 1, bodyEnd);  // the rest of a long value in strides
+    std::optional<Key> line;
+    while (entry.next < bodyEnd) {
+        entry.next = parseLine(entry.next, bodyEnd, line);
+        if (!line)
+            continue;
+        entry.keys.push_back(*line);
+        if (sameName(line->name, keyName))
+            return line->value;
+    }
+    return std::nullopt;
+}
+
+bool ProfileIndex::keysOf(Cursor& cursor, QStringView section, std::vector<Key>& keys, QStringView& sectionName) const
+{
+    keys.clear();
+    const QStringView name = trimmed(section);
+    const qint32 s = name.isEmpty() ? -1 : locate(cursor, name);
+    if (s < 0)
+        return false;
+    sectionName = sections_[s].name;
+    std::optional<Key> line;
+    for (qsizetype i = sections_[s].bodyBegin; i < sections_[s].bodyEnd;) {
+        i = parseLine(i, sections_[s].bodyEnd, line);
+        if (line)
+            keys.push_back(*line);
+    }
+    return true;
+}
+
+const ProfileIndex::Column& ProfileIndex::column(QStringView key) const
+{
+    for (const Column& c : columns_)
+        if (sameName(c.key, key))
+            return c;
+    Column made{key.toString(), std::vector<std::optional<QStringView>>(sections_.size())};
+    std::optional<Key> line;
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        if (!sections_[s].first)
+            continue;  // never answered: a name finds the first of its sections
+        for (qsizetype i = sections_[s].bodyBegin; i < sections_[s].bodyEnd;) {
+            i = parseLine(i, sections_[s].bodyEnd, line);
+            if (line && sameName(line->name, key)) {
+                made.values[s] = line->value;
                 break;
             }
-        const qsizetype lineEnd = i;
-        if (i < bodyEnd)
-            i += (p[i] == u'\r' && i + 1 < bodyEnd && p[i + 1] == u'\n') ? 2 : 1;
-        if (eq < 0)
-            continue;
-        const Key k{trimmed(text.sliced(lineStart, eq - lineStart)), trimmed(text.sliced(eq + 1, lineEnd - eq - 1))};
-        entry.keys.push_back(k);
-        if (sameName(k.name, keyName)) {
-            entry.next = i;
-            return k.value;
         }
     }
-    entry.next = i;
-    return std::nullopt;
+    columns_.push_back(std::move(made));
+    return columns_.back();
+}
+
+std::optional<QStringView> ProfileIndex::findInColumn(Cursor& cursor, QStringView section, QStringView key) const
+{
+    const QStringView sectionName = trimmed(section);
+    const QStringView keyName = trimmed(key);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return std::nullopt;
+    const qint32 s = locate(cursor, sectionName);
+    return s < 0 ? std::nullopt : column(keyName).values[size_t(s)];
 }

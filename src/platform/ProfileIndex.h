@@ -31,6 +31,21 @@ public:
     std::optional<QStringView> find(QStringView section, QStringView key) const;
     std::optional<QStringView> find(Cursor& cursor, QStringView section, QStringView key) const;
 
+    // Every key line of the first section named section (trimmed, any ASCII case), in file order,
+    // as trimmed name and value; false when there is no such section. For bulk readers that want
+    // most keys of each section: one pass over its lines instead of a look-up per key. The name
+    // the section has in the file goes to sectionName.
+    struct Key {
+        QStringView name;
+        QStringView value;
+    };
+    bool keysOf(Cursor& cursor, QStringView section, std::vector<Key>& keys, QStringView& sectionName) const;
+
+    // find's answer from a table of key's value in every section, made on the first call for that
+    // key and kept with the index, so that a reader asking for one key of many sections again
+    // and again (the filter, run after run) parses no line twice. For one thread at a time.
+    std::optional<QStringView> findInColumn(Cursor& cursor, QStringView section, QStringView key) const;
+
 private:
     struct Section {
         QStringView name;
@@ -38,10 +53,6 @@ private:
         qsizetype bodyEnd;
         size_t hash;
         bool first;  // not a later duplicate of an earlier section
-    };
-    struct Key {
-        QStringView name;
-        QStringView value;
     };
     // Keys of one section parsed so far, up to next (bodyEnd once complete).
     struct ParsedSection {
@@ -65,9 +76,19 @@ public:
 private:
     void indexSections();
     qint32 findSection(QStringView name) const;
+    qint32 locate(Cursor& cursor, QStringView sectionName) const;  // -1 when missing
+    // Parses the key line starting at i (ending before bodyEnd) into key; answers the next line's start.
+    qsizetype parseLine(qsizetype i, qsizetype bodyEnd, std::optional<Key>& key) const;
     ParsedSection& parsed(Cursor& cursor, qint32 section) const;
 
+    struct Column {
+        QString key;
+        std::vector<std::optional<QStringView>> values;  // by section
+    };
+    const Column& column(QStringView key) const;
+
     std::shared_ptr<const QString> text_;
+    mutable std::vector<Column> columns_;
     std::vector<Section> sections_;
     std::vector<qint32> slots_;  // open addressing into sections_, -1 = free
     mutable Cursor cursor_;

@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueText.h"
 #include "platform/NumericText.h"
+#include "platform/ProfileIndex.h"
 
 #include <limits>
 
@@ -44,5 +45,8 @@ bool namesItsSection(QStringView cardNo)
 
 QStringView FilterCatalogue::value(QStringView cardNo, QStringView key)
 {
-    return namesItsSection(cardNo) ? api_.valueView(key, cardNo) : api_.valueView(key, sectionOf(cardNo));
+    const ProfileIndex& file = api_.parsedFile();
+    if (namesItsSection(cardNo))
+        return clsWindowsAPI::readValue(file.findInColumn(cursor_, cardNo, key));
+    return clsWindowsAPI::readValue(file.findInColumn(cursor_, sectionOf(cardNo), key));
 }

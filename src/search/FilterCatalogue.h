@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProfileIndex.h"
 #include "platform/clsWindowsAPI.h"
 
 #include <QString>
@@ -7,8 +8,9 @@
 
 // The catalogue values the filter searches ("Ability", "Text", "Illustration", "Skill"), from the
 // parse the profile cache keeps for the load and the preview while the file is the one they read
-// (otherwise one read per filter run), made only when a row first needs one. Answers what reading
-// the key with the profile reader answers, a missing key as "".
+// (otherwise one read per filter run), made only when a row first needs one; the values of a key
+// are looked up in a table the parse keeps, made by the first run that needs that key. Answers
+// what reading the key with the profile reader answers, a missing key as "".
 class FilterCatalogue {
 public:
     explicit FilterCatalogue(const QString& path);
@@ -19,4 +21,5 @@ public:
 
 private:
     clsWindowsAPI api_;
+    ProfileIndex::Cursor cursor_;
 };

@@ -8,11 +8,14 @@
 #include "platform/Cp932.h"
 #include "platform/HeadlessUi.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +164,32 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
               std::tuple(0, true, true));
     r = runTool({u"--version"_s});
     EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, u"tessarin-deck 1.0.0\n"_s));
+}
+
+TEST_F(CompanionTest, SheetDrawsTheDeckAndLeavesWhatItCannotWrite)
+{
+    const QString good = deck(u"good.txt"_s, complete());
+    Outcome r = run({u"sheet"_s, good, home.file(u"good.png"_s)});
+    const QByteArray png = Fixtures::readBytes(home.file(u"good.png"_s));
+    const auto header = [&](int at) { return png.size() < 24 ? 0u : qFromBigEndian<quint32>(png.constData() + at); };
+    // Eight cards a row: the ten main-deck cards take two rows, the twenty side-board changes three.
+    EXPECT_EQ(std::tuple(r.status, png.left(8), header(16), header(20)),
+              std::tuple(0, QByteArray("\x89PNG\r\n\x1a\n"), 1062u, 1254u)) << r.err.toStdString();
+
+    const QString kept = home.withBytes(u"kept.png"_s, "kept");
+    QDir(home.path()).mkpath(u"folder.png/inside"_s);
+    const QString failed = u"デッキ画像を保存できませんでした。"_s;
+    const std::tuple<QString, QString, QString> refusals[] = {
+        {good, home.file(u"good.txt/below.png"_s), failed},
+        {good, home.file(u"folder.png"_s), failed},
+        {deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s}), kept, u"broken.txt"_s},
+    };
+    for (const auto& [in, out, named] : refusals) {
+        r = run({u"sheet"_s, in, out});
+        EXPECT_EQ(std::pair(r.status, r.err.contains(named)), std::pair(2, true)) << out.toStdString() << r.err.toStdString();
+    }
+    EXPECT_EQ(std::pair(Fixtures::readBytes(kept), QFileInfo(home.file(u"folder.png/inside"_s)).isDir()),
+              std::pair(QByteArray("kept"), true));
 }
 
 TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)

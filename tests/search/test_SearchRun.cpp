@@ -40,7 +40,7 @@ protected:
         home.writeCatalogue(Fixtures::catalogueLines(
             u"3"_s, u"1"_s, u"50"_s, u"3"_s,
             {{u"001"_s, {u"Ability="_s + ability1, u"Skill=先制　飛行"_s}},
-             {u"002"_s, {u"Ability=水を撒く"_s}},
+             {u"002"_s, {u"Ability=水を撒く"_s, u"ability=炎"_s}},  // the first of a name counts
              {u"003"_s, {u"Skill=飛行"_s, u"Illustration=絵"_s}},
              {u"P01"_s, {u"Ability=炎と水"_s, u"Skill=先制"_s}}}));
     }

@@ -1,0 +1,29 @@
+#include "SheetCommand.h"
+
+#include "CommandTable.h"
+#include "DeckReport.h"
+
+#include "platform/HeadlessUi.h"
+#include "sheet/DeckSheet.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+int sheetCommand(const QCommandLineParser& args, QTextStream&, QTextStream& err)
+{
+    // Text is drawn through the platform's fonts, which only a QGuiApplication brings.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        err << u"sheet: started without the fonts it draws with\n"_s;
+        return kFailed;
+    }
+    OpenedDeck o;
+    if (!openDeckToWrite(args.positionalArguments()[0], o, err))
+        return kFailed;
+    HeadlessUi ui;
+    ui.savePath = args.positionalArguments()[1];
+    saveDeckSheet(o.state, ui);
+    return wroteFile(ui, err) ? kComplete : kFailed;
+}
