@@ -114,15 +114,13 @@ void frmTessarin::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
-}
-
-void frmTessarin::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !widthPending_ || isMaximized() || isMinimized())
+    // Restored from maximised: the width a view option asked for meanwhile applies once the window
+    // system has given the window back its size. Not on the state change itself: a Wayland
+    // compositor that has not yet confirmed the normal state ends the program for a buffer that
+    // does not fill the maximised area.
+    if (!widthPending_ || isMaximized() || isMinimized())
         return;
     widthPending_ = false;
-    // After the window manager has given the window back its size from before.
     QTimer::singleShot(0, this, [this] {
         try {
             fsubFitWidth();
