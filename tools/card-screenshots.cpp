@@ -1,11 +1,12 @@
 // Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
 // box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW [serch] CARD...
+//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE] CARD...
 //   card-screenshots --check
 // ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
-// takes the search dialog as OUTDIR/search-dialog.png; each CARD is a card number whose card window
-// is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
+// takes the search dialog as OUTDIR/search-dialog.png; "deck=" opens DECKFILE in the main window and
+// saves its deck sheet through the window's own dialog as OUTDIR/deck-sheet.png; each CARD is a card
+// number whose card window is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
 // window first, and each text cut off by its box is named on standard error (exit status 1).
 
 #include "app/CardGridView.h"
@@ -17,6 +18,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -95,6 +101,29 @@ int reportCutCards(frmTessarin& main)
     return cut;
 }
 
+// Opens the deck and saves its sheet as a player does, answering the save dialog and the box after it.
+bool saveSheet(frmTessarin& main, const QString& deck, const QString& path)
+{
+    QString name = deck;
+    main.plngOpenFile(name);
+    QFile::remove(path);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &main, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+            edit->setText(QFileInfo(path).absoluteFilePath());
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    answer.start(50);
+    main.saveDeckSheet();
+    const bool ok = QFileInfo::exists(path);
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -126,6 +155,10 @@ int main(int argc, char** argv)
     grid->setCurrentIndex(grid->model()->index(args[2].toInt() - 1, 2));
     ok &= save(main, out.filePath(u"main-window.png"_s));
     for (const QString& card : args.mid(3)) {
+        if (card.startsWith(u"deck="_s)) {
+            ok &= saveSheet(main, card.sliced(5), out.filePath(u"deck-sheet.png"_s));
+            continue;
+        }
         if (card == u"serch"_s) {
             ok &= save(*main.serch(), out.filePath(u"search-dialog.png"_s));
             main.serch()->hide();
