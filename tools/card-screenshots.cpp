@@ -1,16 +1,18 @@
 // Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
 // box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE] CARD...
+//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE [stats]] CARD...
 //   card-screenshots --check
 // ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
 // takes the search dialog as OUTDIR/search-dialog.png; "deck=" opens DECKFILE in the main window and
-// saves its deck sheet through the window's own dialog as OUTDIR/deck-sheet.png; each CARD is a card
-// number whose card window is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
+// saves its deck sheet through the window's own dialog as OUTDIR/deck-sheet.png; "stats" takes the
+// statistics window as OUTDIR/deck-stats.png; each CARD is a card number whose card window is taken
+// as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
 // window first, and each text cut off by its box is named on standard error (exit status 1).
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
+#include "app/frmDeckStats.h"
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
 #include "deck/Columns.h"
@@ -157,6 +159,11 @@ int main(int argc, char** argv)
     for (const QString& card : args.mid(3)) {
         if (card.startsWith(u"deck="_s)) {
             ok &= saveSheet(main, card.sliced(5), out.filePath(u"deck-sheet.png"_s));
+            continue;
+        }
+        if (card == u"stats"_s) {
+            main.showDeckStats();
+            ok &= save(*main.deckStats(), out.filePath(u"deck-stats.png"_s));
             continue;
         }
         if (card == u"serch"_s) {

@@ -60,6 +60,13 @@ bool CardGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
     }
 }
 
+void CardGridDelegate::holdButton(const QModelIndex& index)
+{
+    releaseButton();
+    pressed_ = index;
+    Q_EMIT repaintNeeded(index);
+}
+
 void CardGridDelegate::releaseButton()
 {
     if (!pressed_.isValid())

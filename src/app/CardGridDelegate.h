@@ -15,6 +15,8 @@ class CardGridDelegate : public QStyledItemDelegate {
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
+    // A button held down from the keyboard looks pressed until released.
+    void holdButton(const QModelIndex& index);
     // The mouse button went up somewhere: no button looks pressed any more.
     void releaseButton();
     QModelIndex pressedIndex() const { return pressed_; }

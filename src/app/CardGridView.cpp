@@ -4,6 +4,7 @@
 #include "CardGridModel.h"
 
 #include <QHeaderView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
@@ -186,7 +187,49 @@ void CardGridView::focusInEvent(QFocusEvent* event)
 void CardGridView::keyPressEvent(QKeyEvent* event)
 {
     Q_EMIT KeyDown(event->key(), int(event->modifiers()));
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        contextMenuEvent(&menu);
+        return;
+    }
+    // Space holds a step button down as it does any button, and presses it when let go; on
+    // other cells it does nothing, leaving the selection as it was.
+    if (event->key() == Qt::Key_Space) {
+        const QModelIndex current = currentIndex();
+        if (!event->isAutoRepeat() && CardGridModel::isButtonColumn(current.column() + 1) && gridRowOf(current) >= 1) {
+            spaceDown_ = current;
+            delegate_->holdButton(current);
+        }
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+void CardGridView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !spaceDown_.isValid()) {
+        QTableView::keyReleaseEvent(event);
+        return;
+    }
+    const QModelIndex held = spaceDown_;
+    spaceDown_ = QPersistentModelIndex();
+    delegate_->releaseButton();
+    const qint32 row = gridRowOf(held);
+    if (held == currentIndex() && row >= 1)
+        Q_EMIT ButtonClicked(held.column() + 1, row, 0);
+}
+
+// Card rows only: not the header, not the empty space below the last row, not a disabled grid.
+void CardGridView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QModelIndex index = keyboard ? currentIndex() : indexAt(event->pos());
+    const qint32 row = gridRowOf(index);
+    event->accept();
+    if (!isEnabled() || row < 1)
+        return;
+    const QRect cell = visualRect(index);
+    Q_EMIT ContextMenu(row, viewport()->mapToGlobal(keyboard ? cell.bottomLeft() : event->pos()));
 }
 
 void CardGridView::mouseReleaseEvent(QMouseEvent* event)

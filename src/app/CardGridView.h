@@ -31,10 +31,14 @@ class CardGridView : public QTableView {
     void DblClick(qint32 Col, qint32 Row);
     void LeaveCell(qint32 Col, qint32 Row, qint32 NewCol, qint32 NewRow, bool* Cancel);
     void KeyDown(int KeyCode, int Shift);
+    // The context menu was asked for on a card row: right button, the menu key or Shift+F10.
+    void ContextMenu(qint32 Row, const QPoint& globalPos);
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -50,4 +54,5 @@ class CardGridView : public QTableView {
     CardGridModel* model_;
     CardGridDelegate* delegate_;
     bool quiet_ = false; // the current cell moves by our own hand: no LeaveCell
+    QPersistentModelIndex spaceDown_; // the step button Space holds down
 };

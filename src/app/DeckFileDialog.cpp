@@ -1,6 +1,7 @@
 #include "DeckFileDialog.h"
 
-#include <QFileDialog>
+#include "platform/desktop/FileDialog.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -18,11 +19,13 @@ QString extensionOf(const QString& qtFilter)
     return last;
 }
 
-QString run(QFileDialog& dialog)
+// The settings both dialogs share. The descriptions already name their patterns, so the dialog
+// shows only the description.
+void prepare(QFileDialog& dialog, const QStringList& filters)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    dialog.setObjectName(u"CommonDialog1"_s);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
 }
 
 }  // namespace
@@ -35,8 +38,11 @@ QStringList nameFilters(const QString& filter)
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
-        for (QString& p : patterns)
+        for (QString& p : patterns) {
             p = p.trimmed();
+            if (p == u"*.*")
+                p = u"*"_s;  // every file, as "*.*" means on Windows, names without a dot included
+        }
         out << parts[i].trimmed() + u" ("_s + patterns.join(u' ') + u')';
     }
     return out;
@@ -44,21 +50,17 @@ QStringList nameFilters(const QString& filter)
 
 void prepareOpen(QFileDialog& dialog, const QString& filter)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setObjectName(u"CommonDialog1"_s);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters(filter));
+    prepare(dialog, nameFilters(filter));
 }
 
 void prepareSave(QFileDialog& dialog, const QString& filter)
 {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setObjectName(u"CommonDialog1"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = nameFilters(filter);
-    dialog.setNameFilters(filters);
+    prepare(dialog, filters);
     if (!filters.isEmpty())
         dialog.setDefaultSuffix(extensionOf(filters.first()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -67,16 +69,18 @@ void prepareSave(QFileDialog& dialog, const QString& filter)
 
 QString open(QWidget* parent, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     prepareOpen(dialog, filter);
-    return run(dialog);
+    dialog.startIn();
+    return dialog.run();
 }
 
 QString save(QWidget* parent, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     prepareSave(dialog, filter);
-    return run(dialog);
+    dialog.startIn();
+    return dialog.run();
 }
 
 }  // namespace DeckFileDialog

@@ -7,10 +7,12 @@ class QFileDialog;
 class QWidget;
 
 // The open and save dialogs of deck files. Filters come in the "description|pattern;pattern|…"
-// form the deck routines use and are turned into Qt name filters here.
+// form the deck routines use and are turned into Qt name filters here. Both dialogs start where the
+// last one of this run ended (FileDialog).
 namespace DeckFileDialog {
 
-QStringList nameFilters(const QString& filter);  // "デッキファイル(*.txt,*.deck)|*.txt;*.deck" -> "デッキファイル(*.txt,*.deck) (*.txt *.deck)"
+// "デッキファイル(*.txt,*.deck)|*.txt;*.deck" -> "デッキファイル(*.txt,*.deck) (*.txt *.deck)"; "*.*" -> "*".
+QStringList nameFilters(const QString& filter);
 QString open(QWidget* parent, const QString& filter);  // "" when cancelled
 // Adds the selected filter's extension to a name typed without one; asks before replacing a file.
 QString save(QWidget* parent, const QString& filter);

@@ -11,4 +11,13 @@ inline QString resetCaption() { return QStringLiteral("リセット"); }
 inline QString resettingCaption() { return QStringLiteral("初期化中..."); }
 inline QString sortHint() { return QStringLiteral("※列名をクリックしてソートできます。"); }
 
+// The context menu of a card row.
+inline QString menuDeckUp() { return QStringLiteral("メインに1枚追加"); }
+inline QString menuDeckDown() { return QStringLiteral("メインから1枚減らす"); }
+inline QString menuSideUp() { return QStringLiteral("サイドに1枚追加"); }
+inline QString menuSideDown() { return QStringLiteral("サイドから1枚減らす"); }
+inline QString menuShowCard() { return QStringLiteral("カードを表示"); }
+inline QString menuDeckStats() { return QStringLiteral("デッキの統計..."); }
+inline QString menuDeckSheet() { return QStringLiteral("デッキ画像を保存..."); }
+
 }  // namespace MainWindowText

@@ -67,6 +67,7 @@ void frmTessarin::createControls()
     place(fpsCardList_, 5760, 1200, 7425, 6375);
     connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
     connect(fpsCardList_, &CardGridView::Click, this, &frmTessarin::fpsCardList_Click);
+    connect(fpsCardList_, &CardGridView::ContextMenu, this, &frmTessarin::fpsCardList_ContextMenu);
 
     // Buttons and check boxes: a caption in the proportional font, placed in twips.
     auto captioned = [this](auto*& control, const char16_t* name, const QString& caption, qint32 l, qint32 t,
@@ -195,6 +196,7 @@ void frmTessarin::showTotals()
         pal.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(pal);
     }
+    fsubStatsChanged();
 }
 
 void frmTessarin::cmdClose_Click()

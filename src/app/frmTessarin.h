@@ -6,6 +6,7 @@
 #include "catalogue/EditorState.h"
 #include "search/SerchHost.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -15,6 +16,7 @@ class PreviewPane;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class frmDeckStats;
 class frmSerch;
 
 // The main window: the card grid, the command buttons, the view options and the totals.
@@ -33,6 +35,10 @@ public:
     void setSearchEnabled(bool enabled);
     void showTotals();
     qint32 flngDiffSize(qint32 ilngDiff, bool ibolHide);
+
+    // The context menu and the statistics window (frmTessarinMenu.cpp).
+    void showDeckStats();
+    frmDeckStats* deckStats() const;
 
     // Search and sort (frmTessarinSerch.cpp).
     frmSerch* serch() const { return frmSerch_; }
@@ -87,6 +93,8 @@ private:
     void fsubRefilter();
     void cmdSerch_Click();
     void fsubSortList(qint32 Col, qint32 Order);
+    void fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos);
+    void fsubStatsChanged();
 
     qint32 outerWidthTwips() const;
     qint32 frameWidthTwips() const;
@@ -116,6 +124,8 @@ private:
     QLabel *lblSideTitle_ = nullptr, *lblMessage_ = nullptr;
 
     frmSerch* frmSerch_ = nullptr;
+    QPointer<frmDeckStats> stats_;
+    bool statsPending_ = false;  // a redraw of the statistics is queued
     qint32 mlngSortCol = 0;  // the column last sorted ascending; 0 after a descending sort
     int gridHides_ = 0;      // nested hides: a header sort may run the filter inside its own
     bool gridHadFocus_ = false;

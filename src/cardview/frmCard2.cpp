@@ -10,7 +10,11 @@
 using namespace Qt::StringLiterals;
 using namespace CardWidgets;
 
-frmCard2::frmCard2(QWidget* parent) : QWidget(parent, Qt::Window), twips_(screenTwips())
+// A window of one fixed size: a maximise button would only move it to the corner.
+frmCard2::frmCard2(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      twips_(screenTwips())
 {
     setObjectName(u"frmCard2"_s);
     setAttribute(Qt::WA_DeleteOnClose);

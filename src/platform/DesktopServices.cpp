@@ -18,7 +18,7 @@ QString qtPatterns(QStringView platformPatterns)
         for (QChar c : piece)
             if (c.isSpace() || c == u'(' || c == u')')
                 return {};
-        out << piece.toString();
+        out << (piece == u"*.*" ? u"*"_s : piece.toString());  // "*.*" takes names without a dot on Windows
     }
     return out.join(u' ');
 }

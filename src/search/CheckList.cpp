@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -11,12 +14,16 @@ class CheckListDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    // Items are laid out at one size (a list may hold tens of thousands): as wide as the widest.
+    // Items are laid out at one size (a list may hold tens of thousands): as wide as the widest,
+    // and a little taller than a check box, so that the boxes of two lines do not touch.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const int margins = size.width() - option.fontMetrics.horizontalAdvance(index.data().toString());
         size.setWidth(std::max(size.width(), widest + margins));
+        const QStyle* style = option.widget ? option.widget->style() : nullptr;
+        if (style)
+            size.setHeight(std::max(size.height(), style->pixelMetric(QStyle::PM_IndicatorHeight, &option, option.widget) + 2));
         return size;
     }
 
@@ -60,6 +67,22 @@ QListWidgetItem* CheckList::newItem(const QString& text)
     it->setCheckState(Qt::Unchecked);
     it->setToolTip(text);
     return it;
+}
+
+// At a fractional scale the style draws the right and bottom lines of the frame a device pixel
+// inside the list, where the viewport and the scroll bar cover them: the frame is drawn on the
+// list's outermost pixels instead.
+bool CheckList::event(QEvent* event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (event->type() != QEvent::Paint || frameShape() == QFrame::NoFrame || ratio == std::floor(ratio))
+        return QListWidget::event(event);
+    QPainter painter(this);
+    const QColor line = palette().color(QPalette::Mid);
+    const int w = width(), h = height();
+    for (const QRect& edge : {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+        painter.fillRect(edge, line);
+    return true;
 }
 
 void CheckList::setTexts(QStringList texts)

@@ -19,6 +19,9 @@ public:
     // An item for text in its sorted place, unless the list holds one already.
     void insertText(const QString& text);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void widen(const QString& text);
 

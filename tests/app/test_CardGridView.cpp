@@ -4,6 +4,8 @@
 #include "deck/DeckColours.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QColor>
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -242,6 +244,36 @@ TEST_F(GridViewTest, MovingTheCurrentCellRaisesLeaveCellWhichMayCancel)
     grid.setRowHidden(1, true);
     flush();
     EXPECT_EQ(view->currentIndex(), view->model()->index(0, colName - 1));
+}
+
+TEST_F(GridViewTest, SpacePressesAFocusedButtonAndTheMenuComesOnlyOnCardRows)
+{
+    QSignalSpy presses(view.get(), &CardGridView::ButtonClicked);
+    QSignalSpy menus(view.get(), &CardGridView::ContextMenu);
+    view->setFocus();
+    click(1, colName);
+    view->selectGridBlock(colNo, 3, colDeck, 3);
+    presses.clear();
+    QTest::keyClick(view.get(), Qt::Key_Space);  // on a text cell: nothing, the selection stays
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::keyClick(view.get(), Qt::Key_Right);
+    QTest::keyClick(view.get(), Qt::Key_Space);
+    EXPECT_EQ(std::pair(emitted(presses), selected.size()), std::pair(QList<QList<int>>{{colDeckUp, 2}}, qsizetype(4)));
+
+    const auto menuAt = [&](QWidget* target, QPoint pos) {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+        QApplication::sendEvent(target, &e);
+    };
+    menuAt(view->viewport(), centre(3, colType));
+    menuAt(view->horizontalHeader()->viewport(), QPoint(30, 5));
+    menuAt(view->viewport(), QPoint(30, view->viewport()->height() - 2));  // below the last row
+    QTest::keyClick(view.get(), Qt::Key_Menu);
+    QTest::keyClick(view.get(), Qt::Key_F10, Qt::ShiftModifier);
+    view->setEnabled(false);  // as while a load runs
+    menuAt(view->viewport(), centre(3, colType));
+    EXPECT_EQ(emitted(menus, 1), (QList<QList<int>>{{4}, {2}, {2}}));
 }
 
 }  // namespace

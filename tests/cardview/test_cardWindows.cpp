@@ -115,16 +115,18 @@ TEST_F(CardWindowsTest, CardWindowAppliesTheLayout)
                           name->palette().color(QPalette::WindowText), in<QWidget>(&c, u"linLine")->isVisibleTo(&c),
                           in(&c, u"lblGlaze")->isVisibleTo(&c), in(&c, u"lblUser")->isVisibleTo(&c),
                           in<QWidget>(&c, u"txtSkill")->isVisibleTo(&c), in<QWidget>(&c, u"txtAbility")->geometry(),
-                          in(&c, u"imgCard")->pixmap().size(), c.palette().color(QPalette::Window));
+                          in(&c, u"imgCard")->pixmap().size(), c.palette().color(QPalette::Window),
+                          c.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
     };
     const QSize size = px(0, 0, 5925, 8295).size();
     const QColor frame(43, 47, 58);  // without a picture the white captions stand on it
+    const Qt::WindowFlags buttons = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;  // fixed size: no maximise
     EXPECT_EQ(state(race), std::tuple(u"No.001 灯守リノ"_s, size, w.twips().toPx(5265 - 1425), QColor(Qt::black),
                                       QColor(Qt::white), false, true, false, true, px(330, 6240, 5265, 1200),
-                                      size * race.devicePixelRatio(), frame));
+                                      size * race.devicePixelRatio(), frame, buttons));
     EXPECT_EQ(state(plain), std::tuple(u"No.003 鐘"_s, size, w.twips().toPx(5264), QColor(Qt::white),
                                        QColor(Qt::black), true, false, false, false, px(330, 5760, 5265, 1680),
-                                       QSize(0, 0), frame));
+                                       QSize(0, 0), frame, buttons));
     // Bands and panel under the picture, every text above it.
     QList<qsizetype> order;
     for (const char16_t* name : {u"lblBack", u"imgCard", u"lblKorvel", u"txtSkill"})

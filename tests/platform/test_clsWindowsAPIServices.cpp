@@ -24,7 +24,7 @@ TEST(DesktopServicesTest, PlatformFiltersAndExitWinThroughTheLoginManager)
 {
     const std::pair<QString, QStringList> cases[] = {
         {u"デッキ\0*.deck\0\0"_s, {u"デッキ (*.deck)"_s}},
-        {u"Text\0*.txt; *.log\0All\0*.*\0\0junk"_s, {u"Text (*.txt *.log)"_s, u"All (*.*)"_s}},
+        {u"Text\0*.txt; *.log\0All\0*.*\0\0junk"_s, {u"Text (*.txt *.log)"_s, u"All (*)"_s}},
         {u"Text\0*.txt\0"_s, {u"Text (*.txt)"_s}},  // the text's end closes the list
         {QString(), {}}, {u"Text|*.txt"_s, {}}, {u"Text\0*.txt"_s, {}}, {u"Text\0*.txt\0All\0\0"_s, {}},
         {u"Text\0 ; \0\0"_s, {}}, {u"Text\0my deck.txt\0\0"_s, {}},

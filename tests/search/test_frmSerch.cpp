@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -285,6 +286,9 @@ TEST_F(SearchAndSort, ACheckListTicksAnItemByItsTextAndShowsItWhole)
     EXPECT_EQ(std::tuple(item->checkState(), item->toolTip()), std::tuple(Qt::Checked, item->text()));
     EXPECT_GE(lst->horizontalScrollBar()->maximum() + lst->viewport()->width(),
               lst->fontMetrics().horizontalAdvance(item->text()));
+    // The check boxes of two lines do not touch, even in a font smaller than a box.
+    lst->setFont(QFont(lst->font().family(), 5));
+    EXPECT_GE(lst->visualItemRect(item).height(), lst->style()->pixelMetric(QStyle::PM_IndicatorHeight) + 2);
 }
 
 // Saved, the controls changed, loaded: every control as the file says, as the companion reads it,

@@ -1,6 +1,6 @@
 #include "QtFileChooser.h"
 
-#include <QFileDialog>
+#include "FileDialog.h"
 
 namespace {
 
@@ -10,25 +10,13 @@ QWidget* ownerWindow(quintptr owner)
     return owner ? QWidget::find(static_cast<WId>(owner)) : nullptr;
 }
 
-QString run(QFileDialog& dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-void startIn(QFileDialog& dialog, const QString& folder)
-{
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-}
-
 }  // namespace
 
 QString QtFileChooser::chooseFile(const FileChoice& choice)
 {
-    QFileDialog dialog(ownerWindow(choice.owner), choice.title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    FileDialog dialog(ownerWindow(choice.owner), choice.title);
+    // Windows shows a filter's description alone; descriptions there name their patterns themselves.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (choice.kind == FileChoice::Kind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -40,16 +28,15 @@ QString QtFileChooser::chooseFile(const FileChoice& choice)
     }
     if (!choice.nameFilters.isEmpty())
         dialog.setNameFilters(choice.nameFilters);
-    startIn(dialog, choice.folder);
-    return run(dialog);
+    dialog.startIn(choice.folder);
+    return dialog.run();
 }
 
 QString QtFileChooser::chooseFolder(quintptr owner, const QString& title, const QString& startFolder)
 {
-    QFileDialog dialog(ownerWindow(owner), title);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    FileDialog dialog(ownerWindow(owner), title);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    startIn(dialog, startFolder);
-    return run(dialog);
+    dialog.startIn(startFolder);
+    return dialog.run();
 }

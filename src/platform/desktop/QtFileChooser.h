@@ -2,7 +2,7 @@
 
 #include "platform/DesktopServices.h"
 
-// FileChooser over Qt's own file dialogs (the same on every desktop, and drivable in tests).
+// FileChooser over FileDialog: the desktop's own dialogs where it has them, Qt's elsewhere.
 class QtFileChooser : public FileChooser {
 public:
     QString chooseFile(const FileChoice& choice) override;

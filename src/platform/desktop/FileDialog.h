@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFileDialog>
+
+// The file dialog every chooser of ours shows: the platform's own where the desktop provides one,
+// Qt's otherwise. Each starts where the last accepted one of this run ended (nothing is kept
+// between runs), and a save refuses a name in a folder that does not exist.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // Starts in `folder`, or when it is "" in the folder of the last accepted choice of this run.
+    void startIn(const QString& folder = {});
+    // The chosen file's full path, or "" when the user cancelled.
+    QString run();
+    void accept() override;
+
+    static QString lastFolder();
+    static QString missingFolderMessage(const QString& folder);
+};

@@ -1,0 +1,96 @@
+#include "MainWindowTest.h"
+
+#include "app/frmDeckStats.h"
+#include "cardview/frmCard2.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChartView>
+#include <QCheckBox>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Each count entry of a row's menu changes exactly what a press of that step button changes: the
+// entry on one row and the press on another of the same type, both from the same counts.
+TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsFollow)
+{
+    start(60);
+    const auto menu = [&](qint32 row) {
+        if (QWidget* open = QApplication::activePopupWidget())
+            open->close();
+        Q_EMIT w->grid()->ContextMenu(row, w->mapToGlobal(QPoint(20, 20)));
+        QStringList texts;
+        for (QAction* a : QApplication::activePopupWidget()->actions())
+            texts << a->text();
+        return std::pair(QApplication::activePopupWidget()->actions(), texts);
+    };
+    const QStringList tail{u"カードを表示"_s, QString(), u"デッキの統計..."_s, u"デッキ画像を保存..."_s};
+    EXPECT_EQ(menu(1).second, QStringList({u"メインに1枚追加"_s, u"メインから1枚減らす"_s}) + tail);
+    child<QCheckBox>(u"chkSide")->setChecked(true);
+    const QStringList entries = menu(1).second;
+    ASSERT_EQ(entries, QStringList({u"メインに1枚追加"_s, u"メインから1枚減らす"_s, u"サイドに1枚追加"_s,
+                                    u"サイドから1枚減らす"_s}) + tail);
+    const auto snapshot = [&](qint32 row) {
+        QList<int> v{w->state().fpsCardList.cellText(colDeck, row).toInt(), w->state().fpsCardList.cellText(colSide, row).toInt()};
+        for (const char16_t* l : {u"lblSum", u"lblSideSum", u"lblSide", u"lblCharacterSum", u"lblSpellSum", u"lblCommandSum"})
+            v << text(l).toInt();
+        return v;
+    };
+    const qint32 cols[] = {colDeckUp, colDeckDown, colSideUp, colSideDown};
+    // the counts both rows start from; the entry: at 0, at the copy limit, with a side count
+    const std::pair<QList<qint32>, int> cases[] = {
+        {{}, 0}, {{}, 1}, {{}, 2}, {{}, 3}, {{colDeckUp, colDeckUp, colDeckUp}, 0}, {{colDeckUp, colDeckUp, colDeckUp}, 2},
+        {{colDeckUp, colDeckUp, colSideDown, colSideDown}, 1}, {{colDeckUp, colSideUp}, 3},
+    };
+    qint32 row = 1;
+    for (const auto& [setup, entry] : cases) {
+        for (qint32 r : {row, row + 3})
+            for (qint32 col : setup)
+                press(col, r);
+        const QList<int> before = snapshot(row);
+        menu(row).first[entry]->trigger();
+        const QList<int> byMenu = snapshot(row);
+        press(cols[entry], row + 3);
+        QList<int> byPress = snapshot(row + 3);
+        for (int i = 2; i < byPress.size(); ++i)
+            byPress[i] -= byMenu[i] - before[i];  // the totals moved once by each
+        EXPECT_EQ(byMenu, byPress) << entries[entry].toStdString() << " after " << setup.size() << " presses";
+        row += 6;
+    }
+
+    menu(5).first[4]->trigger();
+    QStringList cards;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* card = qobject_cast<frmCard2*>(top)) {
+            cards << card->windowTitle();
+            card->deleteLater();
+        }
+    EXPECT_EQ(cards, QStringList{u"No.005 札5"_s});
+
+    // One statistics window, which draws the figures again after a press and after a reload.
+    menu(5).first[6]->trigger();
+    menu(5).first[6]->trigger();
+    frmDeckStats* stats = w->deckStats();
+    ASSERT_TRUE(stats && stats->isVisible());
+    EXPECT_EQ(std::pair(stats->windowTitle(), int(w->findChildren<frmDeckStats*>().size())), std::pair(u"デッキの統計"_s, 1));
+    const auto drawn = [&] {
+        QCoreApplication::processEvents();
+        QChart* cost = ::child<QChartView>(stats->tabs()->widget(0), u"chartCost"_s)->chart();
+        double copies = 0;
+        for (const QBarSet* set : qobject_cast<QStackedBarSeries*>(cost->series().value(0))->barSets())
+            copies += set->sum();
+        return std::tuple(qobject_cast<QBarCategoryAxis*>(cost->axes(Qt::Horizontal).value(0))->categories(), copies,
+                          stats->tabs()->isTabVisible(1));
+    };
+    const double main = text(u"lblSum").toDouble();
+    press(colDeckUp, 59);
+    EXPECT_EQ(drawn(), std::tuple(QStringList{u"（なし）"_s}, main + 1, true));
+    QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
+    EXPECT_EQ(drawn(), std::tuple(QStringList(), 0.0, false));
+}
+
+}  // namespace
