@@ -1,15 +1,17 @@
 // Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
 // box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW [serch] CARD...
+//   card-screenshots OUTDIR ROW [serch] CARD... [stats=DECKFILE]
 //   card-screenshots --check
 // ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
 // takes the search dialog as OUTDIR/search-dialog.png; each CARD is a card number whose card window
-// is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
+// is taken as OUTDIR/card-CARD.png; "stats=DECKFILE" opens that deck and takes the statistics
+// window as OUTDIR/deck-statistics.png. Either way every card is shown in the preview pane and in a card
 // window first, and each text cut off by its box is named on standard error (exit status 1).
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
+#include "app/frmDeckStats.h"
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
 #include "deck/Columns.h"
@@ -104,7 +106,7 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     const bool checkOnly = args.value(1) == u"--check"_s;
     if (!checkOnly && args.size() < 3) {
-        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD...\n"
+        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD... [stats=DECKFILE]\n"
                              "       card-screenshots --check\n");
         return 2;
     }
@@ -129,6 +131,13 @@ int main(int argc, char** argv)
         if (card == u"serch"_s) {
             ok &= save(*main.serch(), out.filePath(u"search-dialog.png"_s));
             main.serch()->hide();
+            continue;
+        }
+        if (card.startsWith(u"stats="_s)) {
+            QString deck = card.mid(6);
+            main.plngOpenFile(deck);
+            main.showDeckStats();
+            ok &= save(*main.deckStats(), out.filePath(u"deck-statistics.png"_s));
             continue;
         }
         frmCard2 window;
