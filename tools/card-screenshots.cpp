@@ -1,14 +1,15 @@
 // Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
 // box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE [stats]] CARD...
+//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE] CARD... [stats=DECKFILE]
 //   card-screenshots --check
 // ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
-// takes the search dialog as OUTDIR/search-dialog.png; "deck=" opens DECKFILE in the main window and
-// saves its deck sheet through the window's own dialog as OUTDIR/deck-sheet.png; "stats" takes the
-// statistics window as OUTDIR/deck-stats.png; each CARD is a card number whose card window is taken
-// as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
-// window first, and each text cut off by its box is named on standard error (exit status 1).
+// takes the search dialog as OUTDIR/search-dialog.png; "deck=DECKFILE" opens that deck and saves its
+// sheet through the main window's own dialog as OUTDIR/deck-sheet.png; each CARD is a card number
+// whose card window is taken as OUTDIR/card-CARD.png; "stats=DECKFILE" opens that deck and takes the
+// statistics window as OUTDIR/deck-statistics.png. Either way every card is shown in the preview
+// pane and in a card window first, and each text cut off by its box is named on standard error
+// (exit status 1).
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
@@ -135,7 +136,7 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     const bool checkOnly = args.value(1) == u"--check"_s;
     if (!checkOnly && args.size() < 3) {
-        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD...\n"
+        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD... [stats=DECKFILE]\n"
                              "       card-screenshots --check\n");
         return 2;
     }
@@ -161,14 +162,16 @@ int main(int argc, char** argv)
             ok &= saveSheet(main, card.sliced(5), out.filePath(u"deck-sheet.png"_s));
             continue;
         }
-        if (card == u"stats"_s) {
-            main.showDeckStats();
-            ok &= save(*main.deckStats(), out.filePath(u"deck-stats.png"_s));
-            continue;
-        }
         if (card == u"serch"_s) {
             ok &= save(*main.serch(), out.filePath(u"search-dialog.png"_s));
             main.serch()->hide();
+            continue;
+        }
+        if (card.startsWith(u"stats="_s)) {
+            QString deck = card.mid(6);
+            main.plngOpenFile(deck);
+            main.showDeckStats();
+            ok &= save(*main.deckStats(), out.filePath(u"deck-statistics.png"_s));
             continue;
         }
         frmCard2 window;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -25,9 +26,10 @@ private:
     struct Page {
         QLabel* total;
         QChartView *type, *cost, *node;
+        QList<QStringList> shape;  // the texts the charts show now: types, costs, nodes
     };
     Page makePage(const QString& title);
-    static void draw(const Page& page, const DeckSection& section);
+    static void draw(Page& page, const DeckSection& section);
 
     const CardGrid& grid_;
     QTabWidget* tabs_;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QPointer>
 #include <QProgressBar>
 
 namespace {
@@ -45,6 +46,47 @@ TEST_F(MainWindowTest, ShowsTheTitleTheGridAndTheControlsAtStart)
     EXPECT_EQ(QFontInfo(child<QLabel>(u"lblSumTitle")->font()).family(), u"IPAPGothic"_s);
     EXPECT_EQ(std::pair(background(u"lblSum"), background(u"lblCharacterSum")),
               std::pair(QColor(255, 255, 128), QColor(255, 255, 255)));
+}
+
+// Also run on Wayland (under-weston.sh), where a program may neither place nor activate its windows:
+// the main window, the search dialog, a card window and the closing question each appear, are
+// exposed and close, and Qt reports nothing about positions or its platform plugin.
+TEST_F(MainWindowTest, EveryKindOfWindowAppearsAndClosesWithoutPlatformWarnings)
+{
+    static QStringList complaints;
+    complaints.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& c, const QString& m) {
+        if (type != QtDebugMsg && type != QtInfoMsg &&
+            (QByteArray(c.category ? c.category : "").startsWith("qt.qpa") || m.contains(u"position"_s, Qt::CaseInsensitive) ||
+             m.contains(u"platform plugin"_s, Qt::CaseInsensitive)))
+            complaints << m;
+    });
+    start();
+    child<QPushButton>(u"cmdSerch")->click();
+    const bool searchShown = QTest::qWaitForWindowExposed(w->serch());
+    ::child<QPushButton>(w->serch(), u"CancelButton"_s)->click();
+    Q_EMIT w->grid()->DblClick(3, 2);
+    QPointer<QWidget> card;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("frmCard2") && top->isVisible())
+            card = top;
+    const bool cardShown = card && QTest::qWaitForWindowExposed(card);
+    if (card)
+        QTest::mousePress(::child<QWidget>(card, u"imgCard"_s), Qt::LeftButton);
+
+    bool boxExposed = false;
+    QTimer::singleShot(0, w.get(), [&boxExposed] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxExposed = box->windowTitle() == u"終了確認"_s && QTest::qWaitForWindowExposed(box);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    child<QPushButton>(u"cmdClose")->click();
+    QTest::qWait(50);  // a card window closes itself from the event loop
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(std::tuple(searchShown, w->serch()->isVisible(), cardShown, card.isNull(), boxExposed, w->isVisible()),
+              std::tuple(true, false, true, true, true, false));
+    EXPECT_EQ(complaints, QStringList());
 }
 
 TEST_F(MainWindowTest, TheCloseBoxDoesNothingButTheCloseButtonAsks)
