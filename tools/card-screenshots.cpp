@@ -1,15 +1,19 @@
 // Takes the README's pictures of the editor, and checks that every text of the catalogue fits the
 // box it is shown in. Run by tools/take-screenshots under Xvfb, on the bundled sample catalogue.
 //
-//   card-screenshots OUTDIR ROW [serch] CARD...
+//   card-screenshots OUTDIR ROW [serch] [deck=DECKFILE] CARD... [stats=DECKFILE]
 //   card-screenshots --check
 // ROW is the grid row moved to before the main window is taken as OUTDIR/main-window.png; "serch"
-// takes the search dialog as OUTDIR/search-dialog.png; each CARD is a card number whose card window
-// is taken as OUTDIR/card-CARD.png. Either way every card is shown in the preview pane and in a card
-// window first, and each text cut off by its box is named on standard error (exit status 1).
+// takes the search dialog as OUTDIR/search-dialog.png; "deck=DECKFILE" opens that deck and saves its
+// sheet through the main window's own dialog as OUTDIR/deck-sheet.png; each CARD is a card number
+// whose card window is taken as OUTDIR/card-CARD.png; "stats=DECKFILE" opens that deck and takes the
+// statistics window as OUTDIR/deck-statistics.png. Either way every card is shown in the preview
+// pane and in a card window first, and each text cut off by its box is named on standard error
+// (exit status 1).
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
+#include "app/frmDeckStats.h"
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
 #include "deck/Columns.h"
@@ -17,6 +21,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -95,6 +104,29 @@ int reportCutCards(frmTessarin& main)
     return cut;
 }
 
+// Opens the deck and saves its sheet as a player does, answering the save dialog and the box after it.
+bool saveSheet(frmTessarin& main, const QString& deck, const QString& path)
+{
+    QString name = deck;
+    main.plngOpenFile(name);
+    QFile::remove(path);
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &main, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+            edit->setText(QFileInfo(path).absoluteFilePath());
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    answer.start(50);
+    main.saveDeckSheet();
+    const bool ok = QFileInfo::exists(path);
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -104,7 +136,7 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     const bool checkOnly = args.value(1) == u"--check"_s;
     if (!checkOnly && args.size() < 3) {
-        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD...\n"
+        std::fprintf(stderr, "usage: card-screenshots OUTDIR ROW [serch] CARD... [stats=DECKFILE]\n"
                              "       card-screenshots --check\n");
         return 2;
     }
@@ -126,9 +158,20 @@ int main(int argc, char** argv)
     grid->setCurrentIndex(grid->model()->index(args[2].toInt() - 1, 2));
     ok &= save(main, out.filePath(u"main-window.png"_s));
     for (const QString& card : args.mid(3)) {
+        if (card.startsWith(u"deck="_s)) {
+            ok &= saveSheet(main, card.sliced(5), out.filePath(u"deck-sheet.png"_s));
+            continue;
+        }
         if (card == u"serch"_s) {
             ok &= save(*main.serch(), out.filePath(u"search-dialog.png"_s));
             main.serch()->hide();
+            continue;
+        }
+        if (card.startsWith(u"stats="_s)) {
+            QString deck = card.mid(6);
+            main.plngOpenFile(deck);
+            main.showDeckStats();
+            ok &= save(*main.deckStats(), out.filePath(u"deck-statistics.png"_s));
             continue;
         }
         frmCard2 window;
