@@ -2,6 +2,9 @@
 
 #include "app/frmDeckStats.h"
 #include "cardview/frmCard2.h"
+#include "sheet/DeckSheet.h"
+
+#include "RecordingUi.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -91,6 +94,26 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     EXPECT_EQ(drawn(), std::tuple(QStringList{u"（なし）"_s}, main + 1, true));
     QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
     EXPECT_EQ(drawn(), std::tuple(QStringList(), 0.0, false));
+}
+
+// What the sheet entry saves: a PNG through the deck dialogs' interface, the outcome told in a box,
+// nothing asked twice when the dialog is cancelled.
+TEST_F(MainWindowTest, TheDeckSheetIsSavedAsPngAndAWriteThatFailsIsTold)
+{
+    start();
+    press(colDeckUp, 1);
+    RecordingUi ui;
+    const QString path = home.file(u"deck.png"_s), blocked = home.file(u"card/cardlist.ini/deck.png"_s);
+    ui.saveAnswers << QString() << path << blocked;
+    for (int i = 0; i < 3; ++i)
+        saveDeckSheet(w->state(), ui);
+    EXPECT_EQ(std::pair(ui.saveFilters.value(0), QImage(path).width()), std::pair(u"PNG 画像 (*.png)|*.png"_s, 1062));
+    ASSERT_EQ(ui.messages.size(), 2);
+    EXPECT_EQ(ui.messages[0], (RecordingUi::Message{path + u"を作成しました。"_s, u"デッキ画像を保存"_s,
+                                                    MsgIcon::Information, MsgButtons::Ok}));
+    EXPECT_EQ(std::tuple(ui.messages[1].text.startsWith(u"デッキ画像を保存できませんでした。\r\n"_s + blocked + u"\r\n"_s),
+                         ui.messages[1].title, ui.messages[1].icon),
+              std::tuple(true, u"デッキ画像を保存"_s, MsgIcon::Error));
 }
 
 }  // namespace
