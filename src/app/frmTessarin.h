@@ -93,6 +93,7 @@ private:
     void cmdSerch_Click();
     void fsubSortList(qint32 Col, qint32 Order);
     void fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos);
+    void placeBeside(QWidget* window) const;
     void fsubStatsChanged();
 
     qint32 outerWidthTwips() const;

@@ -6,6 +6,7 @@
 #include "frmTessarin.h"
 
 #include <QMenu>
+#include <QScreen>
 
 void frmTessarin::fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos)
 {
@@ -31,12 +32,30 @@ void frmTessarin::fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos)
 
 void frmTessarin::showDeckStats()
 {
-    if (!stats_)
+    if (!stats_) {
         stats_ = new frmDeckStats(state_.fpsCardList, this);
+        placeBeside(stats_);
+    }
     stats_->refresh();
     stats_->show();
     stats_->raise();
     stats_->activateWindow();
+}
+
+// Beside the main window and inside its screen, so that the grid and the charts are seen together:
+// to the right where it fits, else to the left, where it covers the preview pane rather than the
+// step buttons. A window manager or compositor may still put it elsewhere.
+void frmTessarin::placeBeside(QWidget* window) const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QRect avail = s->availableGeometry();
+    const QRect main = frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const int x = main.right() + size.width() <= avail.right() ? main.right() + 1 : main.left() - size.width();
+    window->move(std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - size.width())),
+                 std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height())));
 }
 
 // Many changes in one turn of the event loop (a deck opening reloads, then replays) are drawn once.

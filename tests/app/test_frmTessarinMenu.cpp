@@ -79,6 +79,8 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     menu(5).first[6]->trigger();
     frmDeckStats* stats = w->deckStats();
     ASSERT_TRUE(stats && stats->isVisible());
+    // Not room enough to the right of the centred main window: to the left, inside the screen.
+    EXPECT_EQ(stats->frameGeometry(), QRect(QPoint(0, w->y()), stats->frameGeometry().size()));
     EXPECT_EQ(std::pair(stats->windowTitle(), int(w->findChildren<frmDeckStats*>().size())), std::pair(u"デッキの統計"_s, 1));
     const auto drawn = [&] {
         QCoreApplication::processEvents();
