@@ -37,7 +37,9 @@ const QList<Command>& commands()
          "change it."_s,
          {{u"json"_s}}, 1, -1, Values::Files, checkCommand},
         {u"save"_s, u"DECKFILE OUTFILE"_s,
-         u"Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it.\n"
+         u"Opens DECKFILE as the editor does and writes OUTFILE exactly as the editor saves it;\n"
+         "OUTFILE \"-\" is standard output. A symbolic link stays a link: the file it leads to is\n"
+         "replaced. A device, a pipe or a folder is never written or replaced.\n"
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUTFILE is then left as it was)."_s,
          {}, 2, 2, Values::Files, saveCommand},
@@ -45,7 +47,8 @@ const QList<Command>& commands()
          u"Opens DECKFILE as the editor does and draws it into OUT.png as the editor's\n"
          "\"デッキ画像を保存...\" does: the deck file's name and the six totals, then each\n"
          "main-deck card with its copy count, then the side board with its signed counts,\n"
-         "cards in catalogue order.\n"
+         "cards in catalogue order. OUT.png \"-\" is standard output; OUT.png is written as\n"
+         "save writes OUTFILE.\n"
          "Exit status 0 on success, 2 on any failure (the message goes to standard error;\n"
          "OUT.png is then left as it was)."_s,
          {}, 2, 2, Values::Files, sheetCommand, true},

@@ -1,5 +1,7 @@
 #include "DeckReport.h"
 
+#include "CommandTable.h"
+
 #include "deck/DeckColours.h"
 #include "deckfile/DeckFileText.h"
 #include "deckfile/DeckOpener.h"
@@ -124,11 +126,25 @@ bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
     return true;
 }
 
-bool wroteFile(const HeadlessUi& ui, QTextStream& err)
+int savedStatus(const SaveResult& saved, QTextStream& err)
 {
-    if (ui.messages.size() == 1 && ui.messages[0].text == DeckFileText::savedMessage(ui.savePath))
-        return true;
-    for (const HeadlessUi::Message& m : ui.messages)
-        err << QString(m.text).replace(u"\r\n"_s, u" "_s) << u'\n';
-    return false;
+    if (saved.written())
+        return kComplete;
+    err << saved.path << u": "_s << saved.reason() << u'\n';
+    return kFailed;
+}
+
+int writtenToStandardOutput(const QByteArray& bytes, const QString& contentError, QTextStream& out, QTextStream& err)
+{
+    if (!contentError.isNull()) {
+        err << u"-: "_s << contentError << u'\n';
+        return kFailed;
+    }
+    out.flush();
+    QFile stdOut;
+    if (!stdOut.open(stdout, QIODevice::WriteOnly) || stdOut.write(bytes) != bytes.size() || !stdOut.flush()) {
+        err << u"-: "_s << stdOut.errorString() << u'\n';
+        return kFailed;
+    }
+    return kComplete;
 }

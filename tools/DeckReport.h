@@ -2,11 +2,11 @@
 
 #include "catalogue/EditorState.h"
 #include "deckfile/DeckOpener.h"
+#include "platform/FileWrite.h"
 
 #include <QJsonObject>
 #include <QString>
 
-class HeadlessUi;
 class QTextStream;
 
 // A deck file opened as the editor opens it, and what the companion reports of it.
@@ -23,9 +23,10 @@ QString unreadableDeck(const QString& file);
 void openDeck(const QString& file, OpenedDeck& o);
 // Opens a deck a command writes from: false, with the reason told on err, unless it opened cleanly.
 bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err);
-// Whether a write through the save dialog's answer ended in its one success message; else tells
-// every message on err.
-bool wroteFile(const HeadlessUi& ui, QTextStream& err);
+// A command's exit status for a save into a file; a failure is told on err with the file's name.
+int savedStatus(const SaveResult& saved, QTextStream& err);
+// Bytes written onto standard output for the OUT "-", or why not.
+int writtenToStandardOutput(const QByteArray& bytes, const QString& contentError, QTextStream& out, QTextStream& err);
 // Every size check met: the three totals the exit status tests are at their limits.
 bool deckComplete(const Totals& t);
 QJsonObject deckReport(const QString& file, const OpenedDeck& o);

@@ -3,7 +3,6 @@
 #include "CommandTable.h"
 #include "DeckReport.h"
 
-#include "platform/HeadlessUi.h"
 #include "sheet/DeckSheet.h"
 
 #include <QCommandLineParser>
@@ -12,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-int sheetCommand(const QCommandLineParser& args, QTextStream&, QTextStream& err)
+int sheetCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
 {
     // Text is drawn through the platform's fonts, which only a QGuiApplication brings.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -22,8 +21,10 @@ int sheetCommand(const QCommandLineParser& args, QTextStream&, QTextStream& err)
     OpenedDeck o;
     if (!openDeckToWrite(args.positionalArguments()[0], o, err))
         return kFailed;
-    HeadlessUi ui;
-    ui.savePath = args.positionalArguments()[1];
-    saveDeckSheet(o.state, ui);
-    return wroteFile(ui, err) ? kComplete : kFailed;
+    const QString target = args.positionalArguments()[1];
+    if (target != u"-")
+        return savedStatus(saveDeckSheetFile(o.state, target), err);
+    QByteArray png;
+    const QString problem = deckSheetPng(o.state, png);
+    return writtenToStandardOutput(png, problem, out, err);
 }

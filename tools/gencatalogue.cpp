@@ -8,8 +8,9 @@
 
 #include "CatalogueGenerator.h"
 
+#include "platform/FileWrite.h"
+
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -37,11 +38,7 @@ bool writeStdout(const QByteArray& bytes)
            std::fflush(stdout) == 0;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
+bool writeFile(const QString& path, const QByteArray& bytes) { return writeFileAtomically(path, bytes).ok(); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "DeckFileText.h"
 
 #include "catalogue/CardListLoader.h"
+#include "catalogue/CardRows.h"
 #include "catalogue/EditorState.h"
 #include "deck/CountEditing.h"
 #include "platform/AppInfo.h"
@@ -20,24 +21,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The grid row a record's card number names, or 0 when it names none. Directly after a load,
-// regular card n is row n and promotional card k row (card total + k).
-qint32 rowOfCard(const EditorState& state, QStringView number)
-{
-    double row;
-    if (number.startsWith(u'P')) {
-        const double k = NumericText::roundHalfEven(NumericText::leadingValue(number.mid(1)));
-        if (k < 1)
-            return 0;  // "P", "P0": no promotional card has these numbers
-        row = state.mlngCardTotal + k;
-    } else {
-        row = NumericText::roundHalfEven(NumericText::leadingValue(number));
-    }
-    return row >= 1 && row <= state.fpsCardList.rowCount() ? qint32(row) : 0;
-}
-
 // Replays one record; answers a warning text when the record was dropped or cut short.
-QString replayRecord(EditorState& state, const QStringList& fields, bool sideBoard)
+QString replayRecord(EditorState& state, CardRows& rows, const QStringList& fields, bool sideBoard)
 {
     const double v = NumericText::leadingValue(fields[0]);
     if (v == 0)
@@ -45,7 +30,7 @@ QString replayRecord(EditorState& state, const QStringList& fields, bool sideBoa
     if (fields.size() < 2)
         throw RuntimeError::outOfRange();
     const qint32 presses = NumericText::toInt32(std::abs(v));
-    const qint32 row = rowOfCard(state, fields[1]);
+    const qint32 row = rows.row(fields[1]);
     if (row == 0)
         return u"card %1 is not in the catalogue"_s.arg(fields[1]);
     const qint32 col = v < 0 ? colSideDown : (sideBoard ? colSideUp : colDeckUp);
@@ -116,9 +101,19 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenN
         ui.setWindowTitle(AppInfo::fileWindowTitle(display));
         state.deckName = display;
 
+        // Events run between records: the player may sort or filter (rows move, so records find
+        // their cards by number), or reload or open another deck, which ends this opening.
+        const quint64 loads = state.catalogueLoads;
+        CardRows rows(state);
         bool sideBoard = false;
         for (;;) {
             ui.processEvents();
+            if (state.catalogueLoads != loads) {
+                if (notes)
+                    notes->superseded = true;
+                file.CloseFile();
+                return 0;
+            }
             line = records + 1;
             QStringList fields;
             if (!file.ReadData(fields))
@@ -126,7 +121,7 @@ qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenN
             if (fields[0] == DeckFileText::separator())
                 sideBoard = true;
             else if (NumericText::isNumeric(fields[0]))
-                warn(replayRecord(state, fields, sideBoard));
+                warn(replayRecord(state, rows, fields, sideBoard));
             else
                 warn(u"not a record"_s);
             ++records;

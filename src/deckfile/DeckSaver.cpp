@@ -5,12 +5,12 @@
 #include "catalogue/EditorState.h"
 #include "platform/AppInfo.h"
 #include "platform/Cp932.h"
+#include "platform/FileWrite.h"
 #include "platform/NumericText.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -39,10 +39,12 @@ void appendRecord(QByteArray& out, const CardGrid& grid, qint32 countCol, qint32
                         u',' + grid.cellView(colName, row).toString());
 }
 
-// The deck file's bytes for the grid as it stands (CP932, CR LF).
-QByteArray deckFileBytes(const EditorState& state, Ui& ui)
+}  // namespace
+
+namespace {
+
+QByteArray deckFileBytesInOrder(const CardGrid& grid, Ui& ui)
 {
-    const CardGrid& grid = state.fpsCardList;
     QByteArray out;
     for (qint32 r = 1; r <= grid.rowCount(); ++r) {
         ui.processEvents();
@@ -65,21 +67,37 @@ QByteArray deckFileBytes(const EditorState& state, Ui& ui)
 
 }  // namespace
 
+QByteArray deckFileBytes(const EditorState& state, Ui& ui)
+{
+    // A sort while events run moves the rows under the loop: a card would be written twice or not
+    // at all. The file then follows the new order from the start.
+    for (;;) {
+        const quint64 order = state.fpsCardList.rowOrderVersion();
+        QByteArray out = deckFileBytesInOrder(state.fpsCardList, ui);
+        if (order == state.fpsCardList.rowOrderVersion())
+            return out;
+    }
+}
+
+SaveResult saveDeckFile(const EditorState& state, Ui& ui, const QString& path)
+{
+    SaveResult result{path, {}, {}};
+    try {
+        result.write = writeFileAtomically(path, deckFileBytes(state, ui));
+    } catch (const RuntimeError& e) {
+        result.contentError = e.description();
+    }
+    return result;
+}
+
 void fsubSaveFile(EditorState& state, Ui& ui)
 {
     const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
     if (path.isEmpty())
         return;
-    try {
-        const QByteArray bytes = deckFileBytes(state, ui);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-            ui.messageBox(DeckFileText::saveFailedMessage(path, file.errorString()), DeckFileText::saveTitle(),
-                          MsgIcon::Error, MsgButtons::Ok);
-            return;
-        }
-    } catch (const RuntimeError& e) {
-        ui.messageBox(DeckFileText::saveFailedMessage(path, e.description()), DeckFileText::saveTitle(), MsgIcon::Error,
+    const SaveResult saved = saveDeckFile(state, ui, path);
+    if (!saved.written()) {
+        ui.messageBox(DeckFileText::saveFailedMessage(path, saved.reason()), DeckFileText::saveTitle(), MsgIcon::Error,
                       MsgButtons::Ok);
         return;
     }

@@ -1,11 +1,19 @@
 #pragma once
 
+#include "platform/FileWrite.h"
+
+#include <QByteArray>
 #include <QString>
 
 struct EditorState;
 class Ui;
 
-// Writes the deck on screen to a file the user chooses: main-deck records, then "--" and the
-// side-board records, rows in the grid's current order, hidden rows included. The file is
-// replaced atomically; a failure is reported and leaves any existing file as it was.
+// The deck on screen as a deck file (CP932, CR LF): main-deck records, then "--" and the
+// side-board records, rows in the grid's current order, hidden rows included. Throws the
+// RuntimeError of a count that does not fit.
+QByteArray deckFileBytes(const EditorState& state, Ui& ui);
+// Writes them into path, replacing a file atomically; a failure leaves any existing file as it was.
+SaveResult saveDeckFile(const EditorState& state, Ui& ui, const QString& path);
+
+// Saves into a file the user chooses, and tells the user how it went.
 void fsubSaveFile(EditorState& state, Ui& ui);

@@ -1,6 +1,7 @@
 #include "clsWindowsAPI.h"
 
 #include "Cp932.h"
+#include "FileWrite.h"
 #include "ProfileCache.h"
 #include "ProfileEdit.h"
 #include "ProfileIndex.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSysInfo>
 
@@ -64,15 +64,7 @@ bool writeProfileValue(const QString& path, QStringView section, QStringView key
         return true;  // the file already says so
 
     // Atomic replacement only: a failed write must leave the old file whole.
-    QSaveFile out(path);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(*edited) != edited->size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return writeFileAtomically(path, *edited).ok();
 }
 
 QString registryFile()

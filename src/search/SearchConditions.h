@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileWrite.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -90,8 +92,8 @@ struct SearchConditions {
     static std::optional<SearchConditions> fromJson(const QByteArray& json, QString& error);
     // fromJson() of a regular file of at most 16 MiB, or of standard input for "-".
     static std::optional<SearchConditions> readFile(const QString& file, QString& error);
-    // toJson() into a regular file, replaced atomically: "" on success, else why not.
-    QString writeFile(const QString& path) const;
+    // toJson() into a regular file, replaced atomically.
+    WriteResult writeFile(const QString& path) const;
 
     // The filter. Every fblnHide… answers true when the card fails that condition (hide).
     bool fblnHideRow(const CardGrid& grid, qint32 row, QStringView cardNo, FilterCatalogue& catalogue) const;

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -52,14 +51,4 @@ std::optional<SearchConditions> SearchConditions::readFile(const QString& file, 
     return fromJson(json, error);
 }
 
-QString SearchConditions::writeFile(const QString& path) const
-{
-    // A device or a pipe would be written through, or swapped for a plain file by the rename.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
-        return u"not a regular file"_s;
-    const QByteArray bytes = toJson();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
+WriteResult SearchConditions::writeFile(const QString& path) const { return writeFileAtomically(path, toJson()); }

@@ -170,9 +170,9 @@ void frmSerch::cmdSaveConditions_Click()
     const QString path = ui.chooseSaveFile(frmSerchText::conditionsFilter());
     if (path.isEmpty())
         return;
-    const QString error = fsubGetConditions().writeFile(path);
-    if (!error.isEmpty())
-        ui.messageBox(frmSerchText::saveFailedMessage(path, error), AppInfo::appTitle(), MsgIcon::Error,
+    const WriteResult written = fsubGetConditions().writeFile(path);
+    if (!written.ok())
+        ui.messageBox(frmSerchText::saveFailedMessage(path, written.reason()), AppInfo::appTitle(), MsgIcon::Error,
                       MsgButtons::Ok);
 }
 

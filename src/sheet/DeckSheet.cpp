@@ -9,9 +9,9 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -204,33 +204,44 @@ QImage drawDeckSheet(const DeckSheetContent& content)
     return sheet;
 }
 
+SaveResult saveDeckSheetFile(const EditorState& state, const QString& path)
+{
+    SaveResult result{path, {}, {}};
+    QByteArray png;
+    result.contentError = deckSheetPng(state, png);
+    if (result.contentError.isNull())
+        result.write = writeFileAtomically(path, png);
+    return result;
+}
+
+QString deckSheetPng(const EditorState& state, QByteArray& png)
+{
+    QImage sheet;
+    try {
+        sheet = drawDeckSheet(deckSheetContent(state));
+    } catch (const RuntimeError& e) {
+        return e.description();
+    }
+    if (sheet.isNull())
+        return DeckSheetText::tooManyCards();
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(sheet))
+        return DeckSheetText::cannotEncode();
+    return {};
+}
+
 void saveDeckSheet(const EditorState& state, Ui& ui)
 {
     const QString path = ui.chooseSaveFile(DeckSheetText::saveFilter());
     if (path.isEmpty())
         return;
-    const auto fail = [&](const QString& reason) {
-        ui.messageBox(DeckSheetText::saveFailedMessage(path, reason), DeckSheetText::saveTitle(), MsgIcon::Error,
+    const SaveResult saved = saveDeckSheetFile(state, path);
+    if (!saved.written())
+        ui.messageBox(DeckSheetText::saveFailedMessage(path, saved.reason()), DeckSheetText::saveTitle(),
+                      MsgIcon::Error, MsgButtons::Ok);
+    else
+        ui.messageBox(DeckFileText::savedMessage(path), DeckSheetText::saveTitle(), MsgIcon::Information,
                       MsgButtons::Ok);
-    };
-    QImage sheet;
-    try {
-        sheet = drawDeckSheet(deckSheetContent(state));
-    } catch (const RuntimeError& e) {
-        return fail(e.description());
-    }
-    if (sheet.isNull())
-        return fail(DeckSheetText::tooManyCards());
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    QImageWriter writer(&file, "png");
-    if (!writer.write(sheet)) {
-        file.cancelWriting();
-        return fail(writer.errorString());
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    ui.messageBox(DeckFileText::savedMessage(path), DeckSheetText::saveTitle(), MsgIcon::Information, MsgButtons::Ok);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/FileWrite.h"
+
+#include <QByteArray>
 #include <QImage>
 
 struct DeckSheetContent;
@@ -12,6 +15,9 @@ class Ui;
 // The sheet of the content; a null image when the cards do not fit one picture of bounded size.
 QImage drawDeckSheet(const DeckSheetContent& content);
 
-// Draws the deck on screen and writes it as PNG to a file the user chooses, replacing the file
-// atomically; every outcome is told in a message box.
+// The deck on screen's sheet as PNG bytes: a null text, or why there is no picture.
+QString deckSheetPng(const EditorState& state, QByteArray& png);
+// Writes that PNG into path, replacing a file atomically.
+SaveResult saveDeckSheetFile(const EditorState& state, const QString& path);
+// Saves into a file the user chooses; every outcome is told in a message box.
 void saveDeckSheet(const EditorState& state, Ui& ui);

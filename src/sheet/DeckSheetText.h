@@ -11,6 +11,7 @@ inline QString saveFailedMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("デッキ画像を保存できませんでした。\r\n") + path + QStringLiteral("\r\n") + reason;
 }
+inline QString cannotEncode() { return QStringLiteral("PNG 画像を作れませんでした。"); }
 inline QString tooManyCards() { return QStringLiteral("カードが多すぎて1枚の画像に収まりません。"); }
 
 inline QString unnamedDeck() { return QStringLiteral("（名前のないデッキ）"); }

@@ -50,6 +50,18 @@ public:
         }
         return out;
     }
+    // The same by card number, "no:deck/side", in card-number order whatever the rows' order.
+    QStringList cardCounts() const
+    {
+        QStringList out;
+        for (qint32 r = 1; r <= state.fpsCardList.rowCount(); ++r) {
+            const QString deck = state.fpsCardList.cellText(colDeck, r), side = state.fpsCardList.cellText(colSide, r);
+            if (deck != u"0" || side != u"0")
+                out << state.fpsCardList.cellText(colNo, r) + u':' + deck + u'/' + side;
+        }
+        out.sort();
+        return out;
+    }
     void press(qint32 col, qint32 row, int times = 1)
     {
         for (int i = 0; i < times; ++i)

@@ -2,6 +2,9 @@
 
 #include "DeckFixture.h"
 
+#include "search/SearchConditions.h"
+#include "search/SearchRun.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +60,52 @@ TEST(DeckOpenerTest, ReplaysTheRecords)
             expected.append({c.errorDescription + u"\r\n"_s + given, u"Tessarin"_s});
         EXPECT_EQ(std::tuple(f.counts(), f.ui.lastTitle(), f.ui.messages),
                   std::tuple(c.counts, u"Tessarin ver1.0.0 - deck.txt"_s, expected));
+    }
+}
+
+// Whatever the player does while events run between records, each record lands on the card its
+// number names; a second opening ends the first, whose remaining records are not applied.
+TEST(DeckOpenerTest, EventsBetweenRecordsNeitherMoveNorMergeTheDeck)
+{
+    QStringList lines, other;
+    for (int i = 1; i <= 40; ++i)
+        lines << u"%1,%2,x"_s.arg(i % 3 + 1).arg(i * 7, 3, 10, QChar(u'0'));
+    lines << u"--"_s << u"1,P03,x"_s << u"-1,014,x"_s;
+    other << u"2,005,x"_s << u"1,P01,x"_s;
+    const struct {
+        const char* name;
+        std::function<void(DeckFixture&, const QString& otherPath)> act;
+        bool second;
+    } cases[] = {
+        {"sort", [](DeckFixture& f, const QString&) { f.state.fpsCardList.sort({{colName, true}}); }, false},
+        {"filterRun", [](DeckFixture& f, const QString&) {
+             SearchConditions c;
+             c.chkName = false;
+             c.txtName1 = u"1"_s;
+             f.state.fpsCardList.sort({{colType, false}});
+             applySearch(c, f.state.fpsCardList, f.ui);
+         }, false},
+        {"secondOpening", [](DeckFixture& f, const QString& otherPath) {
+             QString path = otherPath;
+             plngOpenFile(f.state, f.ui, path);
+         }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeckFixture expected, f;
+        QString path = expected.deckFile(u"deck.txt"_s, lines), otherPath = f.deckFile(u"other.txt"_s, other);
+        QString last = c.second ? otherPath : path;
+        plngOpenFile(expected.state, expected.ui, last);
+        path = f.deckFile(u"deck.txt"_s, lines);
+        int records = 0;  // once a dozen records are in
+        f.ui.duringEvents = [&] {
+            if (f.ui.lastTitle().endsWith(u"deck.txt"_s) && ++records == 12)
+                c.act(f, otherPath);
+        };
+        DeckOpenNotes notes;
+        plngOpenFile(f.state, f.ui, path, &notes);
+        EXPECT_EQ(std::tuple(f.cardCounts(), f.state.totals, f.ui.lastTitle(), f.ui.messages, notes.superseded),
+                  std::tuple(expected.cardCounts(), expected.state.totals, expected.ui.lastTitle(), Messages(), c.second));
     }
 }
 

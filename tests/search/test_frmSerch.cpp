@@ -336,7 +336,7 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
                          u"条件を保存..."_s, u"条件を読み込み..."_s));
     EXPECT_EQ(host.ui.messages,
               (QList<RecordingUi::Message>{
-                  {u"検索条件を保存できませんでした。\r\n"_s + home.path() + u"\r\nnot a regular file"_s, u"Tessarin"_s,
+                  {u"検索条件を保存できませんでした。\r\n"_s + home.path() + u"\r\n通常のファイルではないため、書き込みません。"_s, u"Tessarin"_s,
                    MsgIcon::Error, MsgButtons::Ok},
                   {u"検索条件を読み込めませんでした。\r\n"_s + home.file(u"bad.json"_s) +
                        u"\r\n\"lstSkill\": expected an array of item texts"_s,

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // A Ui that records what the logic shows: message boxes answer OK, file dialogs answer the queued
 // names ("" = cancelled).
 class RecordingUi : public Ui {
@@ -35,6 +37,8 @@ public:
     QStringList waitMessages;
     QList<std::pair<qint32, qint32>> waitProgress;
     int processEventsCalls = 0;
+    // What a player does while events run: called on every processEvents().
+    std::function<void()> duringEvents;
     bool waitOpen = false;
 
     MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override
@@ -44,7 +48,12 @@ public:
     }
     QString chooseOpenFile(const QString& filter) override { return take(openFilters, filter, openAnswers); }
     QString chooseSaveFile(const QString& filter) override { return take(saveFilters, filter, saveAnswers); }
-    void processEvents() override { ++processEventsCalls; }
+    void processEvents() override
+    {
+        ++processEventsCalls;
+        if (duringEvents)
+            duringEvents();
+    }
     void setWindowTitle(const QString& title) override { titles << title; }
     void setControlsEnabled(bool enabled) override { controlsEnabled << enabled; }
     void setSearchEnabled(bool enabled) override { searchEnabled << enabled; }
