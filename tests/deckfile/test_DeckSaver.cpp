@@ -2,9 +2,7 @@
 
 #include "DeckFixture.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -63,21 +61,14 @@ TEST(DeckSaverTest, ACancelledOrFailedSaveIsReportedAndDamagesNothing)
     const QStringList titles = f.ui.titles;
     fsubSaveFile(f.state, f.ui);  // the dialog answers "": cancelled, nothing shown
     EXPECT_EQ(std::pair(f.ui.titles, f.ui.messages), std::pair(titles, Messages()));
-    const QString regular = f.home.withBytes(u"plain.txt"_s, "keep me\r\n");
-    const QString folder = f.home.file(u"folder.txt"_s);
-    QDir().mkpath(folder);
-    for (const QString& target : {regular + u"/deck.txt"_s, f.home.file(u"missing/deck.txt"_s), folder}) {
-        f.ui.messages.clear();
-        f.ui.saveAnswers << target;
-        fsubSaveFile(f.state, f.ui);
-        ASSERT_EQ(f.ui.messages.size(), 1) << target.toStdString();
-        EXPECT_TRUE(f.ui.messages[0].text.startsWith(u"デッキファイルを保存できませんでした。\r\n"_s + target));
-        EXPECT_EQ(f.ui.messages[0], (RecordingUi::Message{f.ui.messages[0].text, u"ファイル保存"_s, MsgIcon::Error}));
-    }
-    EXPECT_EQ(std::pair(f.counts(), f.ui.titles), std::pair(QStringList{u"1:1/0"_s}, titles));
-    EXPECT_EQ(Fixtures::readBytes(regular), QByteArray("keep me\r\n"));
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_EQ(QDir(f.home.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
+    // What each kind of target does is the writers' table; here, the box a failure shows.
+    const QString target = f.home.withBytes(u"plain.txt"_s, "keep me\r\n") + u"/deck.txt"_s;
+    f.ui.saveAnswers << target;
+    fsubSaveFile(f.state, f.ui);
+    EXPECT_EQ(std::tuple(f.ui.messages, f.counts(), f.ui.titles),
+              std::tuple(Messages{{u"デッキファイルを保存できませんでした。\r\n"_s + target + u"\r\n保存先のフォルダがありません。"_s,
+                                   u"ファイル保存"_s, MsgIcon::Error}},
+                         QStringList{u"1:1/0"_s}, titles));
 }
 
 }  // namespace
