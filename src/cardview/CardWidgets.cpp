@@ -44,11 +44,11 @@ void colour(QWidget* w, const QColor& fore, const QColor& back)
     w->setAutoFillBackground(back.isValid());
 }
 
-void typeface(QWidget* w, qreal points, bool bold, bool italic, const QString& family)
+void typeface(QWidget* w, qreal points, bool bold, bool italic, const QStringList& families)
 {
     QFont f = w->font();
-    if (!family.isEmpty())
-        f.setFamily(family);
+    if (!families.isEmpty())
+        f.setFamilies(families);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);
@@ -68,7 +68,7 @@ QLabel* borderedLabel(QWidget* parent, const Twips& twips, const char16_t* name,
 }
 
 QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
-                 const QString& family)
+                 const QStringList& families)
 {
     QLabel* l = label(parent, twips, name, r);
     // Centred both ways: the large digits fill the box, and the substituted fonts run taller than
@@ -78,7 +78,7 @@ QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, cons
     l->setLineWidth(1);
     const QPalette system = QGuiApplication::palette();
     colour(l, system.color(QPalette::Text), system.color(QPalette::Base));
-    typeface(l, points, false, false, family);
+    typeface(l, points, false, false, families);
     return l;
 }
 

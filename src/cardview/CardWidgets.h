@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class PictureBox;
 class QLabel;
@@ -27,13 +28,14 @@ QLabel* label(QWidget* parent, const Twips& twips, const char16_t* name, const R
               Qt::Alignment align = Qt::AlignLeft);
 // Fore colour, and a background (an invalid colour keeps the label transparent).
 void colour(QWidget* w, const QColor& fore, const QColor& back = QColor());
-void typeface(QWidget* w, qreal points, bool bold = false, bool italic = false, const QString& family = QString());
+// The size and style given; the faces too when given, else the ones the widget inherits.
+void typeface(QWidget* w, qreal points, bool bold = false, bool italic = false, const QStringList& families = {});
 // Single-line border, the colours given, the text centred vertically and kept off the border.
 QLabel* borderedLabel(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, Qt::Alignment align,
                       const QColor& fore, const QColor& back);
 // Single-line border, the system's window colours, centred text.
 QLabel* valueBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, qreal points,
-                 const QString& family = QString());
+                 const QStringList& families = {});
 // A read-only multi-line text box without border, in the window colours.
 QPlainTextEdit* textBox(QWidget* parent, const Twips& twips, const char16_t* name, const Rect& r, bool scrollBar);
 

@@ -1,5 +1,6 @@
 #include "PreviewPane.h"
 
+#include "CardFonts.h"
 #include "CardWidgets.h"
 #include "PictureBox.h"
 
@@ -11,7 +12,8 @@ using namespace CardWidgets;
 
 PreviewPane::PreviewPane(QWidget* window, const Twips& twips)
 {
-    const QString serif = u"Times New Roman"_s;
+    const QStringList serif = CardFonts::serif();
+    const QList<QWidget*> others = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     // Created bottom first: the picture lies under the name band that overlaps its foot.
     imgCard_ = pictureBox(window, twips, u"imgCard", {840, 380, 3000, 4230});
 
@@ -52,6 +54,19 @@ PreviewPane::PreviewPane(QWidget* window, const Twips& twips)
     lblIllustration_ =
         label(window, twips, u"lblIllustration", {120, 7320, 5295, 195}, Qt::AlignRight);
     typeface(lblIllustration_, 9);
+
+    // The pane's texts would otherwise take the desktop's default font, which the boxes were not
+    // drawn for: what no text above named gets the pane's own faces and the forms' 9 points.
+    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (others.contains(w))
+            continue;
+        QFont f = w->font();
+        if (!(f.resolveMask() & QFont::FamiliesResolved))
+            f.setFamilies(CardFonts::sans());
+        if (!(f.resolveMask() & QFont::SizeResolved))
+            f.setPointSizeF(9);
+        w->setFont(f);
+    }
 }
 
 void PreviewPane::show(const PreviewTexts& t)

@@ -1,5 +1,6 @@
 #include "frmCard2.h"
 
+#include "CardFonts.h"
 #include "CardWidgets.h"
 #include "PictureBox.h"
 
@@ -18,7 +19,7 @@ frmCard2::frmCard2(QWidget* parent)
 {
     setObjectName(u"frmCard2"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(QFont(u"ＭＳ Ｐゴシック"_s, 9));
+    setFont(CardFonts::font(CardFonts::gothic(), 9));
     setFixedSize(twips_.toPx(CardWindowGeometry::kClientWidth), twips_.toPx(CardWindowGeometry::kClientHeight));
     QPalette frame = palette();
     frame.setColor(QPalette::Window, QColor::fromRgb(CardWindowGeometry::kFrameColour));
@@ -32,7 +33,7 @@ frmCard2::~frmCard2() = default;
 void frmCard2::createControls()
 {
     using namespace CardWindowGeometry;
-    const QString serif = u"Times New Roman"_s;
+    const QStringList serif = CardFonts::serif();
 
     // Made bottom first, so that a loaded picture covers the plain frame of bands and panel and
     // every text stays above the picture.

@@ -3,6 +3,7 @@
 #include "DeckSheetContent.h"
 #include "DeckSheetText.h"
 
+#include "cardview/CardFonts.h"
 #include "cardview/CardLayout.h"
 #include "cardview/CardPictureImage.h"
 #include "deckfile/DeckFileText.h"
@@ -36,8 +37,8 @@ const QColor kInk(0, 0, 0);
 
 QFont font(int pixels, bool bold = false)
 {
-    // Named outright rather than through the window's substitutions: the companion has none.
-    QFont f(u"IPAPGothic"_s);
+    QFont f;
+    f.setFamilies(CardFonts::gothic());
     f.setPixelSize(std::max(pixels, 1));
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting);
