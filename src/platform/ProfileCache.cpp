@@ -41,12 +41,14 @@ bool stampOf(const QString& path, Stamp& out)
     return true;
 }
 
-qint64 nowNs()
+qint64 systemNow()
 {
     timespec t{};
     clock_gettime(CLOCK_REALTIME, &t);
     return ns(t);
 }
+
+ProfileCache::Clock nowNs = systemNow;
 
 struct Entry {
     QString path;
@@ -58,6 +60,8 @@ struct Entry {
 }  // namespace
 
 namespace ProfileCache {
+
+void setClock(Clock clock) { nowNs = clock ? clock : systemNow; }
 
 std::shared_ptr<ProfileIndex> index(const QString& path)
 {

@@ -15,6 +15,11 @@ class ProfileIndex;
 // at the same time through cursors of their own).
 namespace ProfileCache {
 
+// The clock a file's age is read on, in nanoseconds since the epoch; nullptr sets the system's
+// realtime clock back. Tests move it rather than wait for a file to settle.
+using Clock = qint64 (*)();
+void setClock(Clock clock);
+
 // The parsed file at path; a missing file gives an empty index and is not kept.
 std::shared_ptr<ProfileIndex> index(const QString& path);
 

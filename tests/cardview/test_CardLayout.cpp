@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -108,7 +107,7 @@ TEST_F(CardReadTest, KeepsTheParsedFileUntilItChanges)
     QFile f(cataloguePath());
     ASSERT_TRUE(f.open(QIODevice::ReadWrite) &&
                 f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    QThread::msleep(60);  // past the change time's tick
+    const Fixtures::SettledFiles settled;
     EXPECT_EQ(ProfileCache::index(cataloguePath()), ProfileCache::index(cataloguePath()));
     EXPECT_EQ(readCard(u"007"_s).attack, u"3"_s);  // an edit kept at the same size: SearchRun's test
 }

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -93,11 +92,11 @@ TEST_F(SearchRun, AnEditedCatalogueIsReadAgain)
     const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
     SC s;
     s.chkAbility = false, s.txtAbility1 = u"炎"_s;
+    const Fixtures::SettledFiles settled;  // so the parse is kept
     for (const QString& ability1 : {u"炎を放つ"_s, u"水を放つ"_s}) {
         writeCatalogue(ability1);
         QFile f(home.cataloguePath());
         ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
-        QThread::msleep(60);  // settled: the parse is kept
         applySearch(s, grid, ui);
         EXPECT_EQ(grid.rowHidden(1), ability1 != u"炎を放つ") << ability1.toStdString();
     }

@@ -3,9 +3,11 @@
 #include "QtPrinters.h"
 
 #include "platform/Cp932.h"
+#include "platform/ProfileCache.h"
 #include "platform/ProgramFolder.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -15,6 +17,18 @@
 #include <stdexcept>
 
 namespace Fixtures {
+
+// While it lives, the profile cache's clock runs a second ahead: a file it reads looks settled at
+// once, where a test would otherwise wait out the change time's tick.
+struct SettledFiles {
+    SettledFiles()
+    {
+        ProfileCache::setClock([] { return (QDateTime::currentMSecsSinceEpoch() + 1000) * qint64(1'000'000); });
+    }
+    ~SettledFiles() { ProfileCache::setClock(nullptr); }
+    SettledFiles(const SettledFiles&) = delete;
+    SettledFiles& operator=(const SettledFiles&) = delete;
+};
 
 inline void writeBytes(const QString& path, const QByteArray& bytes)
 {
