@@ -1,8 +1,6 @@
 #include "mdlMain.h"
 
 #include "platform/CommandLine.h"
-#include "platform/desktop/LoginManagerSession.h"
-#include "platform/desktop/QtFileChooser.h"
 
 #include <QApplication>
 
@@ -20,8 +18,5 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
-    QtFileChooser chooser;
-    LoginManagerSession session;
-    const DesktopServices::Installation desktop(&chooser, &session);
     return mdlMain::Main(app);
 }

@@ -3,11 +3,20 @@
 #include "Cp932.h"
 #include "ProfileSyntax.h"
 
+#include "FileWrite.h"
+
 #include <QByteArrayView>
+#include <QFile>
+#include <QFileInfo>
 
 using namespace ProfileSyntax;
 
 namespace {
+
+bool survivesEncoding(QStringView text) { return Cp932::decode(Cp932::encode(text)) == text; }
+
+bool hasLineEnd(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
+
 
 struct ByteLine {
     qsizetype begin;
@@ -119,6 +128,32 @@ std::optional<QByteArray> setValue(const QByteArray& file, QStringView section, 
         result += lineEnding;
     result += '[' + Cp932::encode(section) + ']' + lineEnding.toByteArray() + newLine + lineEnding.toByteArray();
     return result;
+}
+
+bool writeValue(const QString& path, QStringView section, QStringView key, QStringView value)
+{
+    section = ProfileSyntax::trimmed(section);
+    key = ProfileSyntax::trimmed(key);
+    if (section.isEmpty() || key.isEmpty() || section.contains(u']') || key.startsWith(u'[') ||
+        key.contains(u'=') || hasLineEnd(section) || hasLineEnd(key) || hasLineEnd(value) ||
+        !survivesEncoding(section) || !survivesEncoding(key))
+        return false;
+
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        QFile in(path);
+        if (!QFileInfo(path).isFile() || !in.open(QIODevice::ReadOnly))
+            return false;
+        bytes = in.readAll();
+        if (in.error() != QFileDevice::NoError)
+            return false;
+    }
+    const std::optional<QByteArray> edited = setValue(bytes, section, key, Cp932::encode(value));
+    if (!edited)
+        return true;  // the file already says so
+
+    // Atomic replacement only: a failed write must leave the old file whole.
+    return writeFileAtomically(path, *edited).ok();
 }
 
 }  // namespace ProfileEdit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -16,5 +17,11 @@ namespace ProfileEdit {
 // the file already holds exactly that line.
 std::optional<QByteArray> setValue(const QByteArray& file, QStringView section, QStringView key,
                                    const QByteArray& value);
+
+// Sets one key in the profile file at path, replacing the file atomically (a missing file is
+// made); true on success, and when the file already says so. Names that could not be read back
+// as written (a "]" in a section name, a key opening with "[" or holding "=", line ends anywhere,
+// a character CP932 lacks) are refused rather than written into a line of another meaning.
+bool writeValue(const QString& path, QStringView section, QStringView key, QStringView value);
 
 }  // namespace ProfileEdit

@@ -28,7 +28,17 @@ RuntimeError openError(const QString& path, qint32 mode)
     return RuntimeError::pathFileAccess();
 }
 
-RuntimeError writeError(int err)
+}  // namespace
+
+clsFileIO::clsFileIO() = default;
+
+clsFileIO::~clsFileIO() { closeHandle(); }
+
+QString clsFileIO::badOpenModeMessage() { return u"オープンモードの指定が不正です。"_s; }
+QString clsFileIO::readNotOpenMessage() { return u"ファイルが開かれていません。"_s; }
+QString clsFileIO::writeNotOpenMessage() { return u"ファイルが開かれていません"_s; }
+
+RuntimeError clsFileIO::writeError(int err)
 {
     switch (err) {
     case ENOSPC:
@@ -42,16 +52,6 @@ RuntimeError writeError(int err)
         return RuntimeError::deviceIo();
     }
 }
-
-}  // namespace
-
-clsFileIO::clsFileIO() = default;
-
-clsFileIO::~clsFileIO() { closeHandle(); }
-
-QString clsFileIO::badOpenModeMessage() { return u"オープンモードの指定が不正です。"_s; }
-QString clsFileIO::readNotOpenMessage() { return u"ファイルが開かれていません。"_s; }
-QString clsFileIO::writeNotOpenMessage() { return u"ファイルが開かれていません"_s; }
 
 void clsFileIO::fail(const RuntimeError& error)
 {
@@ -93,31 +93,6 @@ qint32 clsFileIO::CountRecord(QString& FileName)
             return -1;
         ++counter;
     }
-}
-
-bool clsFileIO::KillFile(QString& FileName)
-{
-    if (!FileName.isEmpty())
-        fileName_ = FileName;
-    else
-        FileName = fileName_;
-    if (FileName.isEmpty())
-        return false;
-    return QFile::remove(FileName);
-}
-
-bool clsFileIO::WriteData(const QStringList& Data, bool DblQuote)
-{
-    QString line;
-    for (qsizetype i = 0; i < Data.size(); ++i) {
-        if (i > 0)
-            line += u',';
-        if (DblQuote)
-            line += u'"' + Data[i] + u'"';
-        else
-            line += Data[i];
-    }
-    return WriteLine(line);
 }
 
 bool clsFileIO::ReadData(QStringList& Data)
@@ -245,33 +220,6 @@ bool clsFileIO::EndFile()
     if (failed)
         fail(RuntimeError::deviceIo());
     return end;
-}
-
-bool clsFileIO::WriteLine(const QString& WriteString)
-{
-    errMessage_.clear();
-    if (!file_) {
-        errMessage_ = writeNotOpenMessage();
-        return false;
-    }
-    if (mode_ == 1) {
-        fail(RuntimeError::badFileMode());
-        return false;
-    }
-    if (currentRow_ == std::numeric_limits<qint32>::max()) {
-        fail(RuntimeError::overflow());
-        return false;
-    }
-    QByteArray bytes = Cp932::encode(WriteString);
-    bytes += "\r\n";
-    // Flushed line by line: a full disk must show up here, not as a silently short file.
-    errno = 0;
-    if (file_->write(bytes) != bytes.size() || !file_->flush()) {
-        fail(writeError(errno));
-        return false;
-    }
-    ++currentRow_;
-    return true;
 }
 
 bool clsFileIO::ReadLine(QString& ReadString)

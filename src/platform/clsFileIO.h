@@ -60,6 +60,8 @@ private:
     bool atEndOfData(bool& failed);
     void closeHandle();
     void fail(const RuntimeError& error);
+    // The classic error a failed write is, by errno.
+    static RuntimeError writeError(int err);
 
     std::unique_ptr<QFile> file_;  // null: no handle
     QByteArray buffer_;            // bytes read ahead of the caller

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopServices.h"
+#include "platform/services/DesktopServices.h"
 
 // FileChooser over FileDialog: the desktop's own dialogs where it has them, Qt's elsewhere.
 class QtFileChooser : public FileChooser {

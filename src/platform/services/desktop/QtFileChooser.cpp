@@ -1,6 +1,6 @@
 #include "QtFileChooser.h"
 
-#include "FileDialog.h"
+#include "platform/desktop/FileDialog.h"
 
 namespace {
 

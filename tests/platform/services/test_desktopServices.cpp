@@ -1,6 +1,6 @@
 #include "platform/clsWindowsAPI.h"
-#include "platform/desktop/LoginManagerSession.h"
-#include "platform/desktop/QtFileChooser.h"
+#include "platform/services/desktop/LoginManagerSession.h"
+#include "platform/services/desktop/QtFileChooser.h"
 
 #include "Fixtures.h"
 

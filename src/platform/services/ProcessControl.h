@@ -16,6 +16,10 @@ bool terminate(qint64 pid);
 
 // A negative time sleeps not at all (the platform's sleep would take it for weeks, or forever).
 void sleep(qint32 milliseconds);
+// What sleep() does instead, for tests that count the steps rather than time them; nullptr sets
+// the platform's sleep back.
+using Sleeper = void (*)(qint32 milliseconds);
+void setSleeper(Sleeper sleeper);
 
 // How many steps of intervalMs make up seconds (none for 0 seconds or less). A step shorter than a
 // millisecond counts as one, or the wait would never end.

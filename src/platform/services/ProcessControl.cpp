@@ -29,6 +29,8 @@ bool isZombie(pid_t pid)
     return close >= 0 && close + 2 < line.size() && (line[close + 2] == 'Z' || line[close + 2] == 'X');
 }
 
+ProcessControl::Sleeper sleeper = nullptr;
+
 }  // namespace
 
 namespace ProcessControl {
@@ -54,9 +56,15 @@ bool terminate(qint64 pid)
 
 void sleep(qint32 milliseconds)
 {
-    if (milliseconds > 0)
+    if (milliseconds <= 0)
+        return;
+    if (sleeper)
+        sleeper(milliseconds);
+    else
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
+
+void setSleeper(Sleeper s) { sleeper = s; }
 
 qint64 waitSteps(qint32 seconds, qint32 intervalMs)
 {

@@ -1,4 +1,4 @@
-#include "clsWindowsAPI.h"
+#include "platform/clsWindowsAPI.h"
 
 #include "DesktopServices.h"
 

@@ -1,10 +1,11 @@
-#include "platform/DesktopServices.h"
-#include "platform/ProcessControl.h"
+#include "platform/services/DesktopServices.h"
+#include "platform/services/ProcessControl.h"
 #include "platform/clsWindowsAPI.h"
 
 #include "Fixtures.h"
 
-#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QThread>
 #include <QProcess>
 #include <QTimer>
 
@@ -61,30 +62,35 @@ int eventPasses(const std::function<void()>& f)
     return passes;
 }
 
+// The sleeps the waits asked for, each slept for real.
+QList<qint32>& sleeps()
+{
+    static QList<qint32> asked;
+    return asked;
+}
+
 TEST(ProcessTest, WaitsLastTheirStepsOrTheProcessAndTerminateProcEndsOneProcessOnly)
 {
+    ProcessControl::setSleeper([](qint32 ms) { sleeps() << ms, QThread::msleep(static_cast<unsigned long>(ms)); });
+    const auto restore = qScopeGuard([] { ProcessControl::setSleeper(nullptr); });
     clsWindowsAPI api;
     EXPECT_EQ(eventPasses([&] { api.WaitTime(0, 50); }), 0);
     EXPECT_EQ(eventPasses([&] { api.WaitTime(1, 300); }), 4);
-    // A step of 0 ms or less still sleeps at least 1 ms: the wait lasts, and no step is a busy one.
-    const auto timed = [](const std::function<void()>& f) {
-        QElapsedTimer clock;
-        clock.start();
-        const int passes = eventPasses(f);
-        return std::pair(passes, clock.elapsed());
-    };
-    const auto [timePasses, timeMs] = timed([&] { api.WaitTime(1, 0); });
-    EXPECT_GE(timeMs, 1000);
-    EXPECT_LE(timePasses, timeMs);
+    EXPECT_EQ(sleeps(), QList<qint32>(4, 300));
+    // A step of 0 ms or less still sleeps 1 ms: the wait lasts, and no step is a busy one.
+    sleeps().clear();
+    api.WaitTime(1, 0);
+    EXPECT_EQ(sleeps(), QList<qint32>(1000, 1));
 
     const Fixtures::TempFolder folder;
     const QStringList writeLater{u"-c"_s, u"sleep 0.3; echo done > \"$0\""_s};
     QProcess child;
     child.start(u"sh"_s, writeLater + QStringList{folder.file(u"child"_s)});
     ASSERT_TRUE(child.waitForStarted());
-    const auto [processPasses, processMs] = timed([&] { api.WaitProcess(child.processId(), 0); });
-    EXPECT_EQ(Fixtures::readBytes(folder.file(u"child"_s)), "done\n");
-    EXPECT_LE(processPasses, processMs);
+    sleeps().clear();
+    api.WaitProcess(child.processId(), 0);
+    EXPECT_EQ(std::pair(Fixtures::readBytes(folder.file(u"child"_s)), sleeps().count(1)),
+              std::pair(QByteArray("done\n"), sleeps().size()));
     qint64 other = 0;  // not our child
     ASSERT_TRUE(QProcess::startDetached(u"sh"_s, writeLater + QStringList{folder.file(u"other"_s)}, {}, &other));
     api.WaitProcess(other, 20);
