@@ -54,7 +54,7 @@ void frmTessarin::placeBeside(QWidget* window) const
     const QRect avail = s->availableGeometry();
     const QRect main = frameGeometry();
     // A window not framed yet (not shown, or just shown under a window manager) will get a frame
-    // like the main window's. Once shown, it is moved by its client area until then.
+    // like the main window's; until it has one, a shown window is moved by its client area.
     QRect own = window->frameGeometry();
     QPoint shift;
     if (own == window->geometry()) {
