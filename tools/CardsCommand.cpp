@@ -8,6 +8,7 @@
 #include "platform/HeadlessUi.h"
 #include "search/HeaderSort.h"
 #include "search/SearchConditions.h"
+#include "search/SearchConditionsText.h"
 #include "search/SearchRun.h"
 
 #include <QCommandLineParser>
@@ -39,10 +40,11 @@ QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }
 // The conditions in `file` ("-": standard input), or nothing after a message naming the file.
 std::optional<SearchConditions> readConditions(const QString& file, QTextStream& err)
 {
-    QString error;
-    std::optional<SearchConditions> c = SearchConditions::readFile(file, error);
+    ConditionsRefusal refusal;
+    std::optional<SearchConditions> c = SearchConditions::readFile(file, refusal);
     if (!c)
-        err << (file == u"-" ? u"standard input"_s : file) << u": "_s << error << u'\n';
+        err << (file == u"-" ? u"standard input"_s : file) << u": "_s << SearchConditionsText::refusal(refusal)
+            << u'\n';
     return c;
 }
 

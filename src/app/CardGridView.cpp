@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 
 #include <cmath>
@@ -236,4 +237,15 @@ void CardGridView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
     delegate_->releaseButton();
+}
+
+// A right press moves the current cell as a left one does; it is also a click, as the menu it opens
+// takes the release: the row is selected as by a left click before the menu acts on it.
+void CardGridView::mousePressEvent(QMouseEvent* event)
+{
+    QTableView::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const qint32 row = gridRowOf(index);
+    if (event->button() == Qt::RightButton && row >= 1)
+        Q_EMIT Click(index.column() + 1, row);
 }

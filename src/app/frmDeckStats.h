@@ -8,6 +8,7 @@
 class CardGrid;
 class QLabel;
 class QTabWidget;
+class QVBoxLayout;
 struct DeckSection;
 class QChartView;
 
@@ -24,8 +25,9 @@ public:
 
 private:
     struct Page {
-        QLabel* total;
+        QLabel *total, *legend;
         QChartView *type, *cost, *node;
+        QVBoxLayout* column;
         QList<QStringList> shape;  // the texts the charts show now: types, costs, nodes
     };
     Page makePage(const QString& title);

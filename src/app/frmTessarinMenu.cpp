@@ -44,7 +44,8 @@ void frmTessarin::showDeckStats()
 
 // Beside the main window and inside its screen, so that the grid and the charts are seen together:
 // to the right where it fits, else to the left, where it covers the preview pane rather than the
-// step buttons. A window manager or compositor may still put it elsewhere.
+// step buttons. Placed again whenever a view option changes the main window's width. A window
+// manager or compositor may still put it elsewhere.
 void frmTessarin::placeBeside(QWidget* window) const
 {
     const QScreen* s = screen();
@@ -52,10 +53,24 @@ void frmTessarin::placeBeside(QWidget* window) const
         return;
     const QRect avail = s->availableGeometry();
     const QRect main = frameGeometry();
-    const QSize size = window->frameGeometry().size();
-    const int x = main.right() + size.width() <= avail.right() ? main.right() + 1 : main.left() - size.width();
-    window->move(std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - size.width())),
-                 std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height())));
+    // A window not framed yet (not shown, or just shown under a window manager) will get a frame
+    // like the main window's; until it has one, a shown window is moved by its client area.
+    QRect own = window->frameGeometry();
+    QPoint shift;
+    if (own == window->geometry()) {
+        own += QMargins(geometry().left() - main.left(), geometry().top() - main.top(),
+                        main.right() - geometry().right(), main.bottom() - geometry().bottom());
+        if (window->isVisible())
+            shift = window->geometry().topLeft() - own.topLeft();
+    }
+    if (own.height() > avail.height()) {  // a low screen: the charts share less height
+        window->resize(window->width(), std::max(window->height() - (own.height() - avail.height()), 1));
+        own.setHeight(avail.height());
+    }
+    const int x = main.right() + own.width() <= avail.right() ? main.right() + 1 : main.left() - own.width();
+    window->move(QPoint(std::clamp(x, avail.left(), std::max(avail.left(), avail.right() + 1 - own.width())),
+                        std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - own.height()))) +
+                 shift);
 }
 
 // Many changes in one turn of the event loop (a deck opening reloads, then replays) are drawn once.

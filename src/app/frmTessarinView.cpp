@@ -2,6 +2,7 @@
 // the resize rule by which the grid follows the window.
 
 #include "CardGridView.h"
+#include "frmDeckStats.h"
 #include "frmTessarin.h"
 
 #include "platform/RuntimeError.h"
@@ -60,6 +61,8 @@ void frmTessarin::fsubFitWidth()
     resize(std::max(twips_.toPx(outer) - (frameGeometry().width() - width()), 1), height());
     const qint32 left = modFuncRim::plngUnderValue(screenWidthTwips() / 2 - outerWidthTwips() / 2, 0);
     move(screenLeft() + twips_.toPx(left), y());
+    if (stats_ && stats_->isVisible())
+        placeBeside(stats_);
 }
 
 qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConditionsRefusal.h"
+
 #include "platform/FileWrite.h"
 
 #include <QByteArray>
@@ -87,11 +89,11 @@ struct SearchConditions {
     bool operator==(const SearchConditions&) const = default;
 
     // JSON keyed by the control names. Reading: a missing key keeps its default; an unknown key, a
-    // value of the wrong type or out of its control's range fails with a message naming the key.
+    // value of the wrong type or out of its control's range fails, the refusal naming the key.
     QByteArray toJson() const;
-    static std::optional<SearchConditions> fromJson(const QByteArray& json, QString& error);
+    static std::optional<SearchConditions> fromJson(const QByteArray& json, ConditionsRefusal& refusal);
     // fromJson() of a regular file of at most 16 MiB, or of standard input for "-".
-    static std::optional<SearchConditions> readFile(const QString& file, QString& error);
+    static std::optional<SearchConditions> readFile(const QString& file, ConditionsRefusal& refusal);
     // toJson() into a regular file, replaced atomically.
     WriteResult writeFile(const QString& path) const;
 

@@ -13,28 +13,28 @@ constexpr qint64 kConditionsCap = 16 * 1024 * 1024;
 
 }  // namespace
 
-std::optional<SearchConditions> SearchConditions::readFile(const QString& file, QString& error)
+std::optional<SearchConditions> SearchConditions::readFile(const QString& file, ConditionsRefusal& refusal)
 {
-    const auto refuse = [&](const QString& why) {
-        error = why;
+    const auto refuse = [&](ConditionsRefusal::Reason why) {
+        refusal = {.reason = why, .number = why == ConditionsRefusal::kTooLarge ? kConditionsCap : 0};
         return std::nullopt;
     };
     QFile f;
     if (file == u"-") {
         if (!f.open(stdin, QIODevice::ReadOnly))
-            return refuse(u"cannot be read: "_s + f.errorString());
+            return refuse(ConditionsRefusal::kCannotOpen);
     } else {
         // Only a regular file: a FIFO without a writer would block and a device never ends.
         const QFileInfo info(file);
         if (!info.exists())
-            return refuse(u"no such file"_s);
+            return refuse(ConditionsRefusal::kNoSuchFile);
         if (!info.isFile())
-            return refuse(u"not a regular file"_s);
+            return refuse(ConditionsRefusal::kNotRegularFile);
         if (info.size() > kConditionsCap)
-            return refuse(u"larger than 16 MiB"_s);
+            return refuse(ConditionsRefusal::kTooLarge);
         f.setFileName(file);
         if (!f.open(QIODevice::ReadOnly))
-            return refuse(u"cannot be read: "_s + f.errorString());
+            return refuse(ConditionsRefusal::kCannotOpen);
     }
     // A pipe hands its bytes over in pieces.
     QByteArray json;
@@ -45,10 +45,10 @@ std::optional<SearchConditions> SearchConditions::readFile(const QString& file, 
         json += piece;
     }
     if (json.size() > kConditionsCap)
-        return refuse(u"larger than 16 MiB"_s);
+        return refuse(ConditionsRefusal::kTooLarge);
     if (f.error() != QFileDevice::NoError)
-        return refuse(u"cannot be read: "_s + f.errorString());
-    return fromJson(json, error);
+        return refuse(ConditionsRefusal::kCannotRead);
+    return fromJson(json, refusal);
 }
 
 WriteResult SearchConditions::writeFile(const QString& path) const { return writeFileAtomically(path, toJson()); }

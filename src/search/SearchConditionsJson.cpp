@@ -17,10 +17,13 @@ using namespace SearchFields;
 
 namespace {
 
-// One JSON key: how to write it, and how to read it back (an error text when the value is refused).
+using Refusal = ConditionsRefusal;
+using Problem = std::optional<Refusal>;  // why a value is refused; its key is added by the caller
+
+// One JSON key: how to write it, and how to read it back.
 struct Field {
     std::function<QJsonValue(const SearchConditions&)> write;
-    std::function<QString(const QJsonValue&, SearchConditions&)> read;
+    std::function<Problem(const QJsonValue&, SearchConditions&)> read;
 };
 
 std::optional<qint32> integerIn(const QJsonValue& v, qint32 low, qint32 high)
@@ -48,65 +51,64 @@ bool isBoundText(const QString& s)
 Field check(Member<bool> m)
 {
     return {[m](const SearchConditions& c) { return QJsonValue(c.*m ? 1 : 0); },
-            [m](const QJsonValue& v, SearchConditions& c) {
+            [m](const QJsonValue& v, SearchConditions& c) -> Problem {
                 const std::optional<qint32> i = integerIn(v, 0, 1);
                 if (!i)
-                    return u"expected 0 or 1"_s;
+                    return Refusal{Refusal::kNotCheck};
                 c.*m = *i == 1;
-                return QString();
+                return {};
             }};
 }
 
 Field index(Member<qint32> m, qint32 items)
 {
     return {[m](const SearchConditions& c) { return QJsonValue(c.*m); },
-            [m, items](const QJsonValue& v, SearchConditions& c) {
+            [m, items](const QJsonValue& v, SearchConditions& c) -> Problem {
                 const std::optional<qint32> i = integerIn(v, 0, items - 1);
                 if (!i)
-                    return u"expected an item index from 0 to %1"_s.arg(items - 1);
+                    return Refusal{.reason = Refusal::kNotIndex, .number = items - 1};
                 c.*m = *i;
-                return QString();
+                return {};
             }};
 }
 
 Field text(Member<QString> m)
 {
     return {[m](const SearchConditions& c) { return QJsonValue(c.*m); },
-            [m](const QJsonValue& v, SearchConditions& c) {
+            [m](const QJsonValue& v, SearchConditions& c) -> Problem {
                 if (!v.isString())
-                    return u"expected a string"_s;
+                    return Refusal{Refusal::kNotText};
                 c.*m = v.toString();
-                return QString();
+                return {};
             }};
 }
 
 Field bound(Member<QString> m, bool upper)
 {
     return {[m](const SearchConditions& c) { return QJsonValue(c.*m); },
-            [m, upper](const QJsonValue& v, SearchConditions& c) {
+            [m, upper](const QJsonValue& v, SearchConditions& c) -> Problem {
                 const QString s = v.toString();
                 if (!v.isString() || !(isBoundText(s) || (upper && s == u"-")))
-                    return upper ? u"expected \"-\" or a whole number from \"0\" as a string"_s
-                                 : u"expected a whole number from \"0\" as a string"_s;
+                    return Refusal{upper ? Refusal::kNotUpperBound : Refusal::kNotLowerBound};
                 c.*m = s;
-                return QString();
+                return {};
             }};
 }
 
 Field items(Member<QStringList> m)
 {
     return {[m](const SearchConditions& c) { return QJsonValue(QJsonArray::fromStringList(c.*m)); },
-            [m](const QJsonValue& v, SearchConditions& c) {
+            [m](const QJsonValue& v, SearchConditions& c) -> Problem {
                 QStringList out;
                 for (const QJsonValue& item : v.toArray()) {
                     if (!item.isString())
-                        return u"expected an array of item texts"_s;
+                        return Refusal{Refusal::kNotTexts};
                     out << item.toString();
                 }
                 if (!v.isArray())
-                    return u"expected an array of item texts"_s;
+                    return Refusal{Refusal::kNotTexts};
                 c.*m = out;
-                return QString();
+                return {};
             }};
 }
 
@@ -119,18 +121,19 @@ Field setItems()
                         selected.append(i);
                 return QJsonValue(selected);
             },
-            [](const QJsonValue& v, SearchConditions& c) {
+            [](const QJsonValue& v, SearchConditions& c) -> Problem {
+                const Refusal refused{.reason = Refusal::kNotIndexes, .number = SearchConditions::kSetItems - 1};
                 std::array<bool, SearchConditions::kSetItems> selected{};
                 for (const QJsonValue& item : v.toArray()) {
                     const std::optional<qint32> i = integerIn(item, 0, SearchConditions::kSetItems - 1);
                     if (!i)
-                        return u"expected an array of item indexes from 0 to 7"_s;
+                        return refused;
                     selected[size_t(*i)] = true;
                 }
                 if (!v.isArray())
-                    return u"expected an array of item indexes from 0 to 7"_s;
+                    return refused;
                 c.lstNo = selected;
-                return QString();
+                return {};
             }};
 }
 
@@ -226,34 +229,29 @@ QByteArray SearchConditions::toJson() const
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& json, QString& error)
+std::optional<SearchConditions> SearchConditions::fromJson(const QByteArray& json, ConditionsRefusal& refusal)
 {
+    const auto refuse = [&](const Refusal& why) {
+        refusal = why;
+        return std::nullopt;
+    };
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
-    if (parse.error != QJsonParseError::NoError) {
-        error = u"not valid JSON at offset %1: %2"_s.arg(parse.offset).arg(parse.errorString());
-        return std::nullopt;
-    }
-    if (!doc.isObject()) {
-        error = u"expected one JSON object keyed by control names"_s;
-        return std::nullopt;
-    }
-    if (const QString key = repeatedKey(json); !key.isNull()) {
-        error = u"\"%1\": given more than once"_s.arg(key);
-        return std::nullopt;
-    }
+    if (parse.error != QJsonParseError::NoError)
+        return refuse({.reason = Refusal::kNotJson, .number = parse.offset, .parseError = parse.error});
+    if (!doc.isObject())
+        return refuse({Refusal::kNotObject});
+    if (const QString key = repeatedKey(json); !key.isNull())
+        return refuse({Refusal::kRepeatedKey, key});
     SearchConditions c;
     const QJsonObject o = doc.object();
     for (auto it = o.begin(); it != o.end(); ++it) {
         const auto field = fields().find(it.key());
-        if (field == fields().end()) {
-            error = u"unknown key \"%1\""_s.arg(it.key());
-            return std::nullopt;
-        }
-        const QString problem = field->second.read(it.value(), c);
-        if (!problem.isEmpty()) {
-            error = u"\"%1\": %2"_s.arg(it.key(), problem);
-            return std::nullopt;
+        if (field == fields().end())
+            return refuse({Refusal::kUnknownKey, it.key()});
+        if (Problem problem = field->second.read(it.value(), c)) {
+            problem->key = it.key();
+            return refuse(*problem);
         }
     }
     return c;

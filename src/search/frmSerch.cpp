@@ -2,6 +2,7 @@
 
 #include "CheckList.h"
 #include "SearchConditions.h"
+#include "SearchConditionsText.h"
 #include "SearchRun.h"
 #include "SerchHost.h"
 #include "frmSerchText.h"
@@ -183,11 +184,11 @@ void frmSerch::cmdLoadConditions_Click()
     const QString path = ui.chooseOpenFile(frmSerchText::conditionsFilter());
     if (path.isEmpty())
         return;
-    QString error;
-    const std::optional<SearchConditions> read = SearchConditions::readFile(path, error);
+    ConditionsRefusal refusal;
+    const std::optional<SearchConditions> read = SearchConditions::readFile(path, refusal);
     if (!read) {
-        ui.messageBox(frmSerchText::loadFailedMessage(path, error), AppInfo::appTitle(), MsgIcon::Warning,
-                      MsgButtons::Ok);
+        ui.messageBox(frmSerchText::loadFailedMessage(path, SearchConditionsText::refusal(refusal)),
+                      AppInfo::appTitle(), MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
     fsubSetConditions(*read);

@@ -1,3 +1,4 @@
+#include "app/frmDeckStats.h"
 #include "app/frmWait.h"
 #include "search/frmSerch.h"
 
@@ -131,19 +132,29 @@ TEST_F(MainWindowTest, ViewOptionsShowColumnsAndControlsAndResizeTheWindow)
 }
 
 // Also run under a window manager, which frames the window only after it is shown (tests/app/CMakeLists.txt).
+// On a screen 1600 pixels wide (the third of screens/wide.json, or the window manager's) the statistics
+// window stands right of the centred main window, and again after the side board widens it.
 TEST_F(MainWindowTest, TheFrameChangesNeitherTheGridNorTheWidthAViewOptionLeaves)
 {
-    start();
+    start(12, u"1"_s, QGuiApplication::screenAt(QPoint(2944, 0)));
     if (QGuiApplication::platformName() == u"xcb"_s) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return w->frameGeometry().height() > w->height(); }));
     }
+    ASSERT_EQ(w->screen()->size(), QSize(1600, 1000));
     const QSize client = w->size();
     const QRect grid = w->grid()->geometry();
     EXPECT_EQ(std::pair(grid.right() + 1, grid.bottom() + 1), std::pair(client.width(), client.height()));
+    w->showDeckStats();
+    const auto beside = [&] {
+        const QRect stats = w->deckStats()->frameGeometry();
+        return stats.left() == w->frameGeometry().right() + 1 && w->screen()->availableGeometry().contains(stats);
+    };
+    EXPECT_TRUE(QTest::qWaitFor(beside, 2000)) << w->deckStats()->frameGeometry().left();
     // A window manager answers each resize later, so the window is given time to settle.
     const QSize wide = client + QSize(px(1980), 0);
     child<QCheckBox>(u"chkSide")->setChecked(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return (w->size() - wide).width() * (w->size() - wide).width() <= 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor(beside, 2000)) << w->deckStats()->frameGeometry().left();
     EXPECT_EQ(w->grid()->geometry().bottom() + 1, client.height());
     child<QCheckBox>(u"chkSide")->setChecked(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->size() == client; }, 2000)) << w->width() << 'x' << w->height();

@@ -10,7 +10,10 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QCheckBox>
-#include <QStackedBarSeries>
+#include <QAbstractBarSeries>
+#include <QFontInfo>
+#include <QGraphicsTextItem>
+#include <QPieSeries>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -79,16 +82,14 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     menu(5).first[6]->trigger();
     frmDeckStats* stats = w->deckStats();
     ASSERT_TRUE(stats && stats->isVisible());
-    // Not room enough to the right of the centred main window: to the left, inside the screen.
-    EXPECT_EQ(stats->frameGeometry(), QRect(QPoint(0, w->y()), stats->frameGeometry().size()));
     EXPECT_EQ(std::pair(stats->windowTitle(), int(w->findChildren<frmDeckStats*>().size())), std::pair(u"デッキの統計"_s, 1));
     const auto drawn = [&] {
         QCoreApplication::processEvents();
         QChart* cost = ::child<QChartView>(stats->tabs()->widget(0), u"chartCost"_s)->chart();
         double copies = 0;
-        for (const QBarSet* set : qobject_cast<QStackedBarSeries*>(cost->series().value(0))->barSets())
+        for (const QBarSet* set : qobject_cast<QAbstractBarSeries*>(cost->series().value(0))->barSets())
             copies += set->sum();
-        return std::tuple(qobject_cast<QBarCategoryAxis*>(cost->axes(Qt::Horizontal).value(0))->categories(), copies,
+        return std::tuple(qobject_cast<QBarCategoryAxis*>(cost->axes(Qt::Vertical).value(0))->categories(), copies,
                           stats->tabs()->isTabVisible(1));
     };
     const double main = text(u"lblSum").toDouble();
@@ -96,6 +97,35 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     EXPECT_EQ(drawn(), std::tuple(QStringList{u"（なし）"_s}, main + 1, true));
     QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
     EXPECT_EQ(drawn(), std::tuple(QStringList(), 0.0, false));
+}
+
+// Fourteen node values in the narrow window, one of them empty, all of one type: every caption shown
+// whole, no border from the centre of the one-slice pie, the legend and captions in the editor's face.
+TEST(DeckStatistics, ManyValuesOfOneTypeAreShownWhole)
+{
+    CardGrid grid;
+    grid.setRowCount(14);
+    for (qint32 r = 1; r <= 14; ++r)
+        for (const auto& [col, text] : {std::pair(colType, u"Character"_s), {colDeck, u"1"_s},
+                                        {colNode, r == 1 ? QString() : QString::number(r)}})
+            grid.setCellText(col, r, text);
+    frmDeckStats stats(grid);
+    stats.refresh();
+    stats.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stats));
+    QWidget* page = stats.tabs()->widget(0);
+    QStringList missing{u"（なし）"_s};
+    for (qint32 r = 2; r <= 14; ++r)
+        missing << QString::number(r);
+    for (QGraphicsItem* item : child<QChartView>(page, u"chartNode"_s)->scene()->items())
+        if (auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+            missing.removeOne(text->toPlainText());
+    QChart* type = child<QChartView>(page, u"chartType"_s)->chart();
+    auto* legend = child<QLabel>(page, u"lblLegend"_s);
+    EXPECT_EQ(std::tuple(missing, qobject_cast<QPieSeries*>(type->series().value(0))->slices().value(0)->pen().style(),
+                         legend->text().endsWith(u"Character 14"_s), QFontInfo(legend->font()).family(),
+                         QFontInfo(type->titleFont()).family()),
+              std::tuple(QStringList(), Qt::NoPen, true, u"IPAPGothic"_s, u"IPAPGothic"_s));
 }
 
 // What the sheet entry saves: a PNG through the deck dialogs' interface, the outcome told in a box,

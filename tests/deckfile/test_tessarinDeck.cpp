@@ -222,13 +222,15 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
     QFile(big).resize(16 * 1024 * 1024 + 1);
     const std::pair<QStringList, QString> refusals[] = {
         {{u"--sort"_s, u"colFoo"_s}, u"colFoo"_s},
-        {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json"_s},
-        {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"chkFoo"_s},
+        {{u"--where"_s, home.file(u"none.json"_s)}, u"none.json: ファイルがありません\n"_s},
+        {{u"--where"_s, where(R"({"chkFoo": 0})")}, u"where.json: 不明なキー \"chkFoo\"\n"_s},
+        {{u"--where"_s, home.withBytes(u"cut.json"_s, R"({"chkNo": )")},
+         u"cut.json: JSON として読めません (10 バイト目): オブジェクトが「}」で閉じられていません\n"_s},
         {{u"extra"_s}, u"cards"_s},
         {{u"--deck"_s, home.file(u"none.txt"_s)}, u"none.txt: no such file"_s},
         {{u"--sort"_s, u"colNo"_s, u"--sort"_s, u"colType"_s}, u"--sort given more than once"_s},
-        {{u"--where"_s, u"/dev/zero"_s}, u"/dev/zero: not a regular file"_s},
-        {{u"--where"_s, big}, u"big.json: larger than 16 MiB"_s},
+        {{u"--where"_s, u"/dev/zero"_s}, u"/dev/zero: 通常のファイルではありません"_s},
+        {{u"--where"_s, big}, u"big.json: ファイルが大きすぎます (上限 16 MiB)"_s},
     };
     for (const auto& [args, named] : refusals) {
         r = cards(args);

@@ -86,9 +86,9 @@ TEST(SearchConditionsJson, RoundTripFormatAndRefusals)
     const SC s{.chkNo = false, .lstNo = {true, false, false, false, false, false, false, true}, .chkTypeSpell = true,
                .cmbCostL = u"2"_s, .cmbCostU = u"15"_s, .cmbToughnessSel = SC::kOutside,
                .txtAbility1 = u"炎\\n\"水\""_s, .cmbAbility = SC::kOr, .lstClass = {u"（種族なし）"_s, u"鬼"_s}};
-    QString error;
-    EXPECT_EQ(SC::fromJson(s.toJson(), error), s) << str(error);
-    EXPECT_EQ(SC::fromJson("{}", error), SC());
+    ConditionsRefusal refusal;
+    EXPECT_EQ(SC::fromJson(s.toJson(), refusal), s) << int(refusal.reason);
+    EXPECT_EQ(SC::fromJson("{}", refusal), SC());
 
     const QJsonObject o = QJsonDocument::fromJson(s.toJson()).object();
     EXPECT_EQ(o.size(), 64);
@@ -96,17 +96,26 @@ TEST(SearchConditionsJson, RoundTripFormatAndRefusals)
                      o[u"cmbAbility"_s], o[u"lstClass"_s]}),
               (QList<QJsonValue>{0, 1, QJsonArray{0, 7}, u"2"_s, u"-"_s, 2, QJsonArray{u"（種族なし）"_s, u"鬼"_s}}));
 
-    for (const char* json : {R"({"chkCosts": 0})", R"({"chkNo": 2})", R"({"chkNo": true})", R"({"lstNo": [8]})",
-                             R"({"lstNo": 0})", R"({"cmbCostL": 2})", R"({"cmbCostL": "-"})", R"({"cmbCostU": "02"})",
-                             R"({"cmbCostU": "2147483648"})", R"({"cmbName": 3})", R"({"cmbCostSel": 0.5})",
-                             R"({"txtName1": 5})", R"({"lstSkill": [1]})", R"({"lstSkill": "先制"})",
-                             R"({"chkNo": 1e300})", R"({"lstNo": [-1e300]})", R"({"cmbCostSel": 0, "cmbCostSel": 1})",
-                             R"({"chkNo": 0, "lstSkill": ["\"}"], "chk\u004eo": 0})"}) {
-        EXPECT_FALSE(SC::fromJson(json, error)) << json;
-        EXPECT_TRUE(error.contains(u'"' + QString::fromUtf8(json).section(u'"', 1, 1) + u'"')) << str(error);
+    // the text, why it is refused and the number the reason names; the key is the first one quoted
+    using R = ConditionsRefusal;
+    const std::tuple<const char*, R::Reason, qint64> refusals[] = {
+        {R"({"chkCosts": 0})", R::kUnknownKey, 0},       {R"({"chkNo": 2})", R::kNotCheck, 0},
+        {R"({"chkNo": true})", R::kNotCheck, 0},         {R"({"lstNo": [8]})", R::kNotIndexes, 7},
+        {R"({"lstNo": 0})", R::kNotIndexes, 7},          {R"({"cmbCostL": 2})", R::kNotLowerBound, 0},
+        {R"({"cmbCostL": "-"})", R::kNotLowerBound, 0},  {R"({"cmbCostU": "02"})", R::kNotUpperBound, 0},
+        {R"({"cmbCostU": "2147483648"})", R::kNotUpperBound, 0}, {R"({"cmbName": 3})", R::kNotIndex, 2},
+        {R"({"cmbCostSel": 0.5})", R::kNotIndex, 1},     {R"({"txtName1": 5})", R::kNotText, 0},
+        {R"({"lstSkill": [1]})", R::kNotTexts, 0},       {R"({"lstSkill": "先制"})", R::kNotTexts, 0},
+        {R"({"chkNo": 1e300})", R::kNotCheck, 0},        {R"({"lstNo": [-1e300]})", R::kNotIndexes, 7},
+        {R"({"cmbCostSel": 0, "cmbCostSel": 1})", R::kRepeatedKey, 0},
+        {R"({"chkNo": 0, "lstSkill": ["\"}"], "chk\u004eo": 0})", R::kRepeatedKey, 0}, {"[]", R::kNotObject, 0},
+    };
+    for (const auto& [json, reason, number] : refusals) {
+        EXPECT_FALSE(SC::fromJson(json, refusal)) << json;
+        EXPECT_EQ(refusal, (R{reason, QString::fromUtf8(json).section(u'"', 1, 1), number})) << json;
     }
-    EXPECT_FALSE(SC::fromJson("[]", error));
-    EXPECT_FALSE(SC::fromJson(R"({"chkNo": )", error));
+    EXPECT_FALSE(SC::fromJson(R"({"chkNo": )", refusal));
+    EXPECT_EQ(refusal, (R{.reason = R::kNotJson, .number = 10, .parseError = QJsonParseError::UnterminatedObject}));
 }
 
 }  // namespace

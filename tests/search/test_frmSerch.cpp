@@ -308,8 +308,8 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
     d.plngInitialize();
     const auto button = [&](const QString& name) { return child<QPushButton>(&d, name); };
     const auto press = [&](const QString& name) { button(name)->click(); };
-    QString error;
-    const auto read = [&](const QByteArray& json) { return SearchConditions::fromJson(json, error).value(); };
+    ConditionsRefusal refusal;
+    const auto read = [&](const QByteArray& json) { return SearchConditions::fromJson(json, refusal).value(); };
     const SearchConditions saved = read(R"({"chkNo": 0, "lstNo": [0, 7], "chkType": 0, "chkTypeSpell": 1,
         "chkCost": 0, "cmbCostL": "2", "cmbCostU": "12", "cmbCostSel": 1,
         "chkName": 0, "txtName1": "竜", "cmbName": 2, "txtName2": "鬼", "cmbNameSel": 1,
@@ -324,7 +324,7 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
     w.plngRowShow(2, true);
     host.ui.openAnswers = {file, home.withBytes(u"bad.json"_s, R"({"chkName": 1, "lstSkill": "先制"})")};
     press(u"cmdLoadConditions"_s);
-    EXPECT_EQ(std::tuple(d.fsubGetConditions(), SearchConditions::readFile(file, error),
+    EXPECT_EQ(std::tuple(d.fsubGetConditions(), SearchConditions::readFile(file, refusal),
                          w.state().fpsCardList.rowHidden(2), child<QComboBox>(&d, u"cmbCostU"_s)->currentText(),
                          child<QWidget>(&d, u"txtName2"_s)->isEnabled()),
               std::tuple(saved, std::optional(saved), true, u"12"_s, true));
@@ -339,7 +339,7 @@ TEST_F(SearchAndSort, ConditionsSavedAndLoadedSetEveryControlAndARefusedFileNoth
                   {u"検索条件を保存できませんでした。\r\n"_s + home.path() + u"\r\n通常のファイルではないため、書き込みません。"_s, u"Tessarin"_s,
                    MsgIcon::Error, MsgButtons::Ok},
                   {u"検索条件を読み込めませんでした。\r\n"_s + home.file(u"bad.json"_s) +
-                       u"\r\n\"lstSkill\": expected an array of item texts"_s,
+                       u"\r\n\"lstSkill\": 項目の文字列の配列を指定してください"_s,
                    u"Tessarin"_s, MsgIcon::Warning, MsgButtons::Ok}}));
 }
 
