@@ -2,26 +2,12 @@
 
 #include "CardPicture.h"
 
-#include "platform/NumericText.h"
+#include "deck/CardNumber.h"
 #include "platform/ProgramFolder.h"
 #include "platform/clsWindowsAPI.h"
 
-#include <cmath>
 
 using namespace Qt::StringLiterals;
-
-QString formatCardNo(const QString& cardNo)
-{
-    if (!NumericText::isNumeric(cardNo))
-        return cardNo;
-    const double value = NumericText::roundHalfEven(NumericText::leadingValue(cardNo));
-    // Beyond exact integers a pattern of digits means nothing: use the number as written.
-    if (!std::isfinite(value) || std::fabs(value) >= 1e15)
-        return cardNo;
-    const qint64 n = qint64(value);
-    const QString digits = QString::number(n < 0 ? -n : n).rightJustified(3, u'0');
-    return n < 0 ? u'-' + digits : digits;
-}
 
 namespace {
 
@@ -47,7 +33,7 @@ QString pictureOf(const QString& section, clsWindowsAPI* catalogue)
 CardRecord readCard(const QString& cardNo)
 {
     CardRecord card;
-    card.section = formatCardNo(cardNo);
+    card.section = CardNumber::sectionText(cardNo);
 
     clsWindowsAPI catalogue;
     catalogue.setShareParsedFile(true);
@@ -73,4 +59,4 @@ CardRecord readCard(const QString& cardNo)
     return card;
 }
 
-QString cardPictureFile(const QString& cardNo) { return pictureOf(formatCardNo(cardNo), nullptr); }
+QString cardPictureFile(const QString& cardNo) { return pictureOf(CardNumber::sectionText(cardNo), nullptr); }

@@ -11,10 +11,6 @@ struct CardRecord {
     QString picture;  // full path of the picture to show, or empty for none
 };
 
-// The card number in the "000" pattern: digits padded to at least three ("7" -> "007", "1000"
-// stays), a number that is not numeric ("P01") unchanged.
-QString formatCardNo(const QString& cardNo);
-
 // Reads the card from the catalogue, and its "File" from player.ini when that file exists, else
 // from the catalogue. Parsed files are shared between quick repeated reads (ProfileCache).
 CardRecord readCard(const QString& cardNo);

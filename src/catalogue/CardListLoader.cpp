@@ -4,6 +4,7 @@
 #include "ChunkedRows.h"
 #include "EditorState.h"
 
+#include "deck/CardNumber.h"
 #include "deck/DeckColours.h"
 #include "platform/AppInfo.h"
 #include "platform/NumericText.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <future>
 #include <limits>
+#include <optional>
 #include <thread>
 #include <unordered_set>
 
@@ -95,17 +97,6 @@ qint32 attributeOf(QStringView key)
         if (ProfileSyntax::sameName(key, kAttributes[a].key))
             return a;
     return -1;
-}
-
-// CatalogueText::regularCardNumber without a text made per card.
-QStringView cardNumber(qint32 n, std::array<char16_t, 12>& buffer)
-{
-    size_t at = buffer.size();
-    do {
-        buffer[--at] = char16_t(u'0' + n % 10);
-        n /= 10;
-    } while (n > 0 || buffer.size() - at < 3);
-    return QStringView(buffer.data() + at, qsizetype(buffer.size() - at));
 }
 
 // Regular catalogues this large are read on two threads; the finishing stays on the main thread.
@@ -188,7 +179,7 @@ bool Loader::run()
 
     // The promotional rows are counted first so that the rows are made once, not grown.
     qint32 promos = 0;
-    while (!blankAfterTrim(value(u"Name", CatalogueText::promoCardNumber(promos + 1))))
+    while (!blankAfterTrim(value(u"Name", CardNumber::promotional(promos + 1).text())))
         ++promos;
     grid_.setRowCount(total_ + promos);
     writer_ = std::make_unique<CardGrid::SharedWriter>(grid_, api_.storage());
@@ -198,7 +189,7 @@ bool Loader::run()
         ui_.processEvents();
         if (k > promos)
             break;
-        const QString no = CatalogueText::promoCardNumber(k);
+        const QString no = CardNumber::promotional(k).text();
         for (const Attribute& a : kAttributes)
             writer_->set(a.col, total_ + k, value(a.key, no));
         grid_.setCellText(colNo, total_ + k, no);
@@ -228,12 +219,15 @@ void Loader::readAndFinishRows()
 {
     const ProfileIndex& file = api_.parsedFile();
     ChunkedRows rows(total_);
+    std::optional<CardGrid::OtherThreadsWriting> helperWrites;  // outlives the helper's future
     std::future<void> helper;
-    if (total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 && writer_->sharesStorage())
+    if (total_ >= kThreadedRows && std::thread::hardware_concurrency() > 1 && writer_->sharesStorage()) {
+        helperWrites.emplace(grid_);
         helper = std::async(std::launch::async, [&] {
             ProfileIndex::Cursor cursor;
             rows.helpRead([&](qint32 from, qint32 to) { readAttributes(file, cursor, from, to); });
         });
+    }
     // However the main thread's part ends, the helper takes no more (and the future then joins it).
     const auto stop = qScopeGuard([&] { rows.stop(); });
     ProfileIndex::Cursor cursor;
@@ -255,7 +249,7 @@ void Loader::readAndFinishRows()
             }
             ui_.processEvents();
             if (grid_.cellView(colNo, i).isEmpty())  // a card the catalogue has no section for
-                grid_.setCellText(colNo, i, CatalogueText::regularCardNumber(i));
+                grid_.setCellText(colNo, i, CardNumber::regular(i).text());
             finishRow(i);
         }
     }
@@ -270,7 +264,7 @@ void Loader::readAttributes(const ProfileIndex& file, ProfileIndex::Cursor& curs
     std::array<char16_t, 12> number;
     for (qint32 i = from; i <= to; ++i) {
         QStringView section;
-        if (!file.keysOf(cursor, cardNumber(i, number), keys, section))
+        if (!file.keysOf(cursor, CardNumber::regularText(i, number), keys, section))
             continue;
         writer_->set(colNo, i, section);
         std::array<bool, std::size(kAttributes)> seen{};

@@ -23,8 +23,4 @@ QString outOfRangeDescription(QStringView key, qint32 maximum)
     return u"カードリストの "_s + key.toString() + u" の値が範囲外です。(0～"_s + QString::number(maximum) + u")"_s;
 }
 
-QString regularCardNumber(qint32 i) { return QString::number(i).rightJustified(3, u'0'); }
-
-QString promoCardNumber(qint32 k) { return u"P%1"_s.arg(k, 2, 10, QChar(u'0')); }
-
 }  // namespace CatalogueText

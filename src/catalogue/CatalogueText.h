@@ -25,7 +25,4 @@ QString progressText(qint32 card, qint32 total);
 // A setting outside 0..maximum: "Total" beyond kMaxCardTotal, a negative "Deck" or "Limit".
 QString outOfRangeDescription(QStringView key, qint32 maximum);
 
-QString regularCardNumber(qint32 i);  // "001", "1000"
-QString promoCardNumber(qint32 k);    // "P01", "P100"
-
 }  // namespace CatalogueText

@@ -148,6 +148,7 @@ void CardGrid::setCellText(qint32 col, qint32 row, QStringView text)
 // Rewrites the grid's own texts without the ones no cell uses, and lets go of unused storages.
 void CardGrid::compactTexts()
 {
+    Q_ASSERT_X(otherThreadsWriting_ == 0, "CardGrid::compactTexts", "another thread is writing cells");
     QString fresh;
     fresh.reserve(own_.size() - ownGarbage_);
     std::vector<bool> used(storages_.size(), false);

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -107,6 +108,19 @@ public:
         quint32 base_;
     };
 
+    // Held while other threads write cells through SharedWriters. Compacting the grid's own texts
+    // rewrites every cell, so it must not happen meanwhile; a debug build asserts that it does not.
+    class OtherThreadsWriting {
+    public:
+        explicit OtherThreadsWriting(CardGrid& grid) : grid_(grid) { ++grid_.otherThreadsWriting_; }
+        ~OtherThreadsWriting() { --grid_.otherThreadsWriting_; }
+        OtherThreadsWriting(const OtherThreadsWriting&) = delete;
+        OtherThreadsWriting& operator=(const OtherThreadsWriting&) = delete;
+
+    private:
+        CardGrid& grid_;
+    };
+
 private:
     // A cell is a span of the grid's text space: shared storages sit below kOwnBase one after the
     // other, the grid's own texts above it. Eight bytes a cell keep 100,000 rows small.
@@ -151,4 +165,5 @@ private:
     qint32 activeCol_ = 1;
     qint32 activeRow_ = 1;
     CardGridObserver* observer_ = nullptr;
+    std::atomic<int> otherThreadsWriting_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "DeckFileText.h"
 
 #include "catalogue/EditorState.h"
+#include "deck/CardNumber.h"
 #include "platform/AppInfo.h"
 #include "platform/Cp932.h"
 #include "platform/FileWrite.h"
@@ -19,14 +20,6 @@ namespace {
 // Number format "0": a plain integer, with a minus sign when negative.
 QString formatCount(QStringView text) { return QString::number(NumericText::leadingInt32(text)); }
 
-// Number format "000": numeric card numbers padded to three digits; "P05" stays as it is.
-QString formatCardNumber(QStringView text)
-{
-    if (!NumericText::isNumeric(text))
-        return text.toString();
-    return u"%1"_s.arg(NumericText::leadingInt32(text), 3, 10, QChar(u'0'));
-}
-
 void appendLine(QByteArray& out, const QString& line)
 {
     out += Cp932::encode(line);
@@ -35,7 +28,7 @@ void appendLine(QByteArray& out, const QString& line)
 
 void appendRecord(QByteArray& out, const CardGrid& grid, qint32 countCol, qint32 row)
 {
-    appendLine(out, formatCount(grid.cellView(countCol, row)) + u',' + formatCardNumber(grid.cellView(colNo, row)) +
+    appendLine(out, formatCount(grid.cellView(countCol, row)) + u',' + CardNumber::sectionText(grid.cellView(colNo, row)) +
                         u',' + grid.cellView(colName, row).toString());
 }
 
