@@ -219,14 +219,14 @@ void CardGridView::keyReleaseEvent(QKeyEvent* event)
         Q_EMIT ButtonClicked(held.column() + 1, row, 0);
 }
 
-// Card rows only: not the header, not the empty space below the last row, not a disabled grid.
+// Card rows only: not the header, not the empty space below the last row.
 void CardGridView::contextMenuEvent(QContextMenuEvent* event)
 {
     const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
     const QModelIndex index = keyboard ? currentIndex() : indexAt(event->pos());
     const qint32 row = gridRowOf(index);
     event->accept();
-    if (!isEnabled() || row < 1)
+    if (row < 1)
         return;
     const QRect cell = visualRect(index);
     Q_EMIT ContextMenu(row, viewport()->mapToGlobal(keyboard ? cell.bottomLeft() : event->pos()));

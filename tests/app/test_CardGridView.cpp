@@ -261,6 +261,15 @@ TEST_F(GridViewTest, SpacePressesAFocusedButtonAndTheMenuComesOnlyOnCardRows)
     QTest::keyClick(view.get(), Qt::Key_Right);
     QTest::keyClick(view.get(), Qt::Key_Space);
     EXPECT_EQ(std::pair(emitted(presses), selected.size()), std::pair(QList<QList<int>>{{colDeckUp, 2}}, qsizetype(4)));
+    // Held with key auto-repeat: release and press pairs come until the key is let go.
+    QTest::keyPress(view.get(), Qt::Key_Space);
+    for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
+        QApplication::sendEvent(view.get(), &repeat);
+    }
+    const qsizetype whileHeld = presses.count();
+    QTest::keyRelease(view.get(), Qt::Key_Space);
+    EXPECT_EQ(std::pair(whileHeld, presses.count()), std::pair(qsizetype(1), qsizetype(2)));
 
     const auto menuAt = [&](QWidget* target, QPoint pos) {
         QContextMenuEvent e(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
@@ -271,8 +280,6 @@ TEST_F(GridViewTest, SpacePressesAFocusedButtonAndTheMenuComesOnlyOnCardRows)
     menuAt(view->viewport(), QPoint(30, view->viewport()->height() - 2));  // below the last row
     QTest::keyClick(view.get(), Qt::Key_Menu);
     QTest::keyClick(view.get(), Qt::Key_F10, Qt::ShiftModifier);
-    view->setEnabled(false);  // as while a load runs
-    menuAt(view->viewport(), centre(3, colType));
     EXPECT_EQ(emitted(menus, 1), (QList<QList<int>>{{4}, {2}, {2}}));
 }
 
