@@ -92,7 +92,8 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     w->state().fpsCardList.setCellText(colType, 59, QString());
     press(colDeckUp, 59);
     press(colDeckUp, 60);
-    EXPECT_EQ(drawn(), std::tuple(QStringList{u"（なし）"_s}, QStringList{u"Character"_s, u"Spell"_s, QString()}, main + 2, true));
+    EXPECT_EQ(drawn(),
+              std::tuple(QStringList{u"（なし）"_s}, QStringList{u"Character"_s, u"Spell"_s, QString()}, main + 2, true));
     QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
     EXPECT_EQ(drawn(), std::tuple(QStringList(), QStringList(), 0.0, false));
 }
@@ -105,12 +106,10 @@ TEST_F(MainWindowTest, TheDeckSheetIsSavedAsPngAndAWriteThatFailsIsTold)
     for (qint32 row = 1; row <= 8; ++row)
         press(colDeckUp, row);
     const QString path = home.file(u"deck.png"_s), blocked = home.file(u"card/cardlist.ini/deck.png"_s);
-    QFileDialog::AcceptMode asked = QFileDialog::AcceptOpen;
     auto* timer = new QTimer(w.get());
     QObject::connect(timer, &QTimer::timeout, w.get(), [&, timer] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             timer->stop();
-            asked = dialog->acceptMode();
             ::child<QLineEdit>(dialog, u"fileNameEdit"_s)->setText(path);  // as the user types it
             static_cast<QDialog*>(dialog)->accept();
         }
@@ -121,9 +120,8 @@ TEST_F(MainWindowTest, TheDeckSheetIsSavedAsPngAndAWriteThatFailsIsTold)
     for (QAction* entry : rowMenu(1))
         if (entry->text() == MainWindowText::menuDeckSheet())
             entry->trigger();
-    EXPECT_EQ(std::tuple(asked, QImage(path).size(), box.text, box.icon, bool(w->deckStats())),
-              std::tuple(QFileDialog::AcceptSave, QSize(1062, 430), path + u"を作成しました。"_s,
-                         QMessageBox::Information, false));
+    EXPECT_EQ(std::tuple(QImage(path).size(), box.text, box.icon, bool(w->deckStats())),
+              std::tuple(QSize(1062, 430), path + u"を作成しました。"_s, QMessageBox::Information, false));
 
     RecordingUi ui;
     ui.saveAnswers << QString() << blocked;

@@ -128,7 +128,8 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
     const auto outcome = [&](qsizetype line) {
         return QList({r.json(line)[u"ok"_s], r.json(line)[u"error"_s], r.json(line)[u"line"_s]});
     };
-    EXPECT_EQ(std::tuple(r.status, r.lines().size(), r.json(0)[u"complete"_s], r.json(1)[u"readError"_s], r.json(3)[u"ok"_s]),
+    EXPECT_EQ(std::tuple(r.status, r.lines().size(), r.json(0)[u"complete"_s], r.json(1)[u"readError"_s],
+                         r.json(3)[u"ok"_s]),
               std::tuple(2, 4, QJsonValue(false), QJsonValue(true), QJsonValue(true)));
     EXPECT_EQ(QList({outcome(0), outcome(1), outcome(2)}),
               QList({QList<QJsonValue>{false, u"インデックスが有効範囲にありません。"_s, 32},
