@@ -27,12 +27,13 @@ constexpr const char16_t* kColumnNames[kColumnCount] = {
     u"colUser",      u"colUpkeep", u"colClass",    u"colSkill",    u"colIllustration",
 };
 
+// The column's number, 0 for none.
 qint32 columnNamed(QStringView name)
 {
     for (qint32 c = 1; c <= kColumnCount; ++c)
         if (name == QStringView(kColumnNames[c - 1]))
             return c;
-    return kComplete;
+    return 0;
 }
 
 QString oneLine(QString text) { return text.replace(u"\r\n"_s, u" "_s); }

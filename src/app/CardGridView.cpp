@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QTimerEvent>
 
 #include <cmath>
 
@@ -185,8 +186,24 @@ void CardGridView::focusInEvent(QFocusEvent* event)
     setCurrentQuietly({});
 }
 
+namespace {
+// X11 sends a held key's auto-repeat as a release and a press of one timestamp, and Qt marks the
+// pair as auto-repeat only when the press has reached it by the time it reads the release, which
+// a busy window often misses. A release of Space therefore counts once this long has passed without
+// that press; the press of a pair follows its release within a few milliseconds.
+constexpr int kRepeatWaitMs = 50;
+constexpr quint64 kRepeatPairMs = 10;  // the distance of timestamps within a pair, as Qt allows it
+}  // namespace
+
 void CardGridView::keyPressEvent(QKeyEvent* event)
 {
+    const bool repeatPair = event->key() == Qt::Key_Space && spaceRelease_.isActive() &&
+                            event->timestamp() >= spaceReleasedAt_ &&
+                            event->timestamp() - spaceReleasedAt_ <= kRepeatPairMs;
+    if (repeatPair)
+        spaceRelease_.stop();  // still held
+    else
+        settleSpaceRelease();
     Q_EMIT KeyDown(event->key(), int(event->modifiers()));
     if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
@@ -197,7 +214,8 @@ void CardGridView::keyPressEvent(QKeyEvent* event)
     // other cells it does nothing, leaving the selection as it was.
     if (event->key() == Qt::Key_Space) {
         const QModelIndex current = currentIndex();
-        if (!event->isAutoRepeat() && CardGridModel::isButtonColumn(current.column() + 1) && gridRowOf(current) >= 1) {
+        if (!event->isAutoRepeat() && !repeatPair && CardGridModel::isButtonColumn(current.column() + 1) &&
+            gridRowOf(current) >= 1) {
             spaceDown_ = current;
             delegate_->holdButton(current);
         }
@@ -212,25 +230,55 @@ void CardGridView::keyReleaseEvent(QKeyEvent* event)
         QTableView::keyReleaseEvent(event);
         return;
     }
+    spaceReleasedAt_ = event->timestamp();
+    spaceRelease_.start(kRepeatWaitMs, Qt::PreciseTimer, this);
+}
+
+void CardGridView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == spaceRelease_.timerId())
+        settleSpaceRelease();
+    else
+        QTableView::timerEvent(event);
+}
+
+// A waiting release is a press before anything else the user does, which may move the current cell.
+void CardGridView::settleSpaceRelease()
+{
+    if (!spaceRelease_.isActive())
+        return;
+    spaceRelease_.stop();
+    pressHeldButton();
+}
+
+void CardGridView::pressHeldButton()
+{
     const QModelIndex held = spaceDown_;
     spaceDown_ = QPersistentModelIndex();
     delegate_->releaseButton();
     const qint32 row = gridRowOf(held);
-    if (held == currentIndex() && row >= 1)
+    // A release told late may find a load under way.
+    if (isEnabled() && held == currentIndex() && row >= 1)
         Q_EMIT ButtonClicked(held.column() + 1, row, 0);
 }
 
-// Card rows only: not the header, not the empty space below the last row, not a disabled grid.
+// Card rows only: not the header, not the empty space below the last row.
 void CardGridView::contextMenuEvent(QContextMenuEvent* event)
 {
     const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
     const QModelIndex index = keyboard ? currentIndex() : indexAt(event->pos());
     const qint32 row = gridRowOf(index);
     event->accept();
-    if (!isEnabled() || row < 1)
+    if (row < 1)
         return;
     const QRect cell = visualRect(index);
     Q_EMIT ContextMenu(row, viewport()->mapToGlobal(keyboard ? cell.bottomLeft() : event->pos()));
+}
+
+void CardGridView::mousePressEvent(QMouseEvent* event)
+{
+    settleSpaceRelease();
+    QTableView::mousePressEvent(event);
 }
 
 void CardGridView::mouseReleaseEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "deck/CardGrid.h"
 
+#include <QBasicTimer>
 #include <QTableView>
 
 class CardGridDelegate;
@@ -38,6 +39,8 @@ class CardGridView : public QTableView {
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -50,10 +53,14 @@ class CardGridView : public QTableView {
     void applyGridSelection();
     void setCurrentQuietly(const QModelIndex& index);
     qint32 gridRowOf(const QModelIndex& index) const;
+    void pressHeldButton();
+    void settleSpaceRelease();
 
     CardGrid& grid_;
     CardGridModel* model_;
     CardGridDelegate* delegate_;
     bool quiet_ = false; // the current cell moves by our own hand: no LeaveCell
     QPersistentModelIndex spaceDown_; // the step button Space holds down
+    QBasicTimer spaceRelease_;        // a release of Space not yet told from auto-repeat
+    quint64 spaceReleasedAt_ = 0;     // its timestamp
 };

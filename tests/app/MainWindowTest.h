@@ -70,6 +70,14 @@ protected:
     int px(qint32 twips) const { return w->twips().toPx(twips); }
     int outerWidth() const { return w->frameGeometry().width(); }
     void press(qint32 col, qint32 row) { Q_EMIT w->grid()->ButtonClicked(col, row, 0); }
+    // The entries of a row's context menu, opened as the grid asks for it.
+    QList<QAction*> rowMenu(qint32 row) const
+    {
+        if (QWidget* open = QApplication::activePopupWidget())
+            open->close();
+        Q_EMIT w->grid()->ContextMenu(row, w->mapToGlobal(QPoint(20, 20)));
+        return QApplication::activePopupWidget()->actions();
+    }
     QColor background(const char16_t* label) const { return child<QLabel>(label)->palette().color(QPalette::Window); }
     QString text(const char16_t* label) const { return child<QLabel>(label)->text(); }
     QStringList disabled(const std::initializer_list<const char16_t*>& names) const

@@ -157,7 +157,6 @@ TEST(CardGridView, ColumnsFollowTheGridAndTheViewOutlivesIt)
     auto grid = std::make_unique<CardGrid>();
     fillGrid(*grid, 3);
     CardGridView view(*grid);
-    EXPECT_FALSE(view.isSortingEnabled());
     for (qint32 col = 1; col <= kColumnCount; ++col)
         EXPECT_EQ(view.isColumnHidden(col - 1), grid->columnHidden(col)) << col;
     grid->setColumnHidden(colNode, false);
@@ -260,8 +259,37 @@ TEST_F(GridViewTest, SpacePressesAFocusedButtonAndTheMenuComesOnlyOnCardRows)
     QTest::keyClick(view.get(), Qt::Key_Right);
     QTest::keyClick(view.get(), Qt::Key_Right);
     QTest::keyClick(view.get(), Qt::Key_Right);
-    QTest::keyClick(view.get(), Qt::Key_Space);
-    EXPECT_EQ(std::pair(emitted(presses), selected.size()), std::pair(QList<QList<int>>{{colDeckUp, 2}}, qsizetype(4)));
+    // Space on a button holds it and presses it once let go. Held, auto-repeat comes as release and
+    // press pairs of one timestamp, marked as such or, where Qt misses a pair on X11, not. No press
+    // if the grid is disabled before the release is told from auto-repeat.
+    const auto space = [&](QEvent::Type type, ulong time, bool marked) {
+        QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, u" "_s, marked);
+        e.setTimestamp(time);
+        QApplication::sendEvent(view.get(), &e);
+    };
+    space(QEvent::KeyPress, 1000, false);
+    for (const auto& [time, marked] : {std::pair(1500ul, true), {1540ul, false}, {1580ul, false}}) {
+        space(QEvent::KeyRelease, time, marked);
+        space(QEvent::KeyPress, time, marked);
+    }
+    const qsizetype whileHeld = presses.count();
+    space(QEvent::KeyRelease, 1700, false);
+    const bool pressed = QTest::qWaitFor([&] { return presses.count() == 1; });
+    space(QEvent::KeyPress, 2000, false);
+    space(QEvent::KeyRelease, 2100, false);
+    view->setEnabled(false);  // as a load starts
+    QTest::qWait(100);
+    view->setEnabled(true);
+    // A waiting release is a press before the current cell moves, by key or by click.
+    space(QEvent::KeyPress, 2200, false);
+    space(QEvent::KeyRelease, 2300, false);
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    space(QEvent::KeyPress, 2400, false);
+    space(QEvent::KeyRelease, 2500, false);
+    click(1, colName);
+    EXPECT_EQ(std::tuple(whileHeld, pressed, emitted(presses), selected.size()),
+              std::tuple(qsizetype(0), true, QList<QList<int>>{{colDeckUp, 2}, {colDeckUp, 2}, {colDeckDown, 2}},
+                         qsizetype(4)));
 
     const auto menuAt = [&](QWidget* target, QPoint pos) {
         QContextMenuEvent e(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
@@ -272,8 +300,6 @@ TEST_F(GridViewTest, SpacePressesAFocusedButtonAndTheMenuComesOnlyOnCardRows)
     menuAt(view->viewport(), QPoint(30, view->viewport()->height() - 2));  // below the last row
     QTest::keyClick(view.get(), Qt::Key_Menu);
     QTest::keyClick(view.get(), Qt::Key_F10, Qt::ShiftModifier);
-    view->setEnabled(false);  // as while a load runs
-    menuAt(view->viewport(), centre(3, colType));
     EXPECT_EQ(emitted(menus, 1), (QList<QList<int>>{{4}, {2}, {2}}));
 }
 

@@ -64,12 +64,16 @@ TEST(DeckFileDialogTest, SaveAddsTheSelectedExtensionAsksBeforeReplacingAndNeeds
                                 QMessageBox::Warning, QMessageBox::StandardButtons(QMessageBox::Ok)));
     EXPECT_TRUE(d.isVisible() && d.result() != QDialog::Accepted);
 
-    // Accepted, it is where the next dialog of this run starts.
-    d.selectFile(u"named.txt"_s);
+    // Accepted, the chosen file's folder is where the next dialog of this run starts, whichever
+    // folder Qt itself remembers last.
+    QDir(dir.path()).mkdir(u"sub"_s);
+    d.selectFile(u"sub/named.txt"_s);
     d.accept();
+    QFileDialog().setDirectory(QDir::tempPath());
     FileDialog next;
     next.startIn();
-    EXPECT_EQ(std::pair(d.result(), next.directory().path()), std::pair(int(QDialog::Accepted), dir.path()));
+    EXPECT_EQ(std::tuple(d.result(), FileDialog::lastFolder(), next.directory().path()),
+              std::tuple(int(QDialog::Accepted), dir.filePath(u"sub"_s), dir.filePath(u"sub"_s)));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "MainWindowTest.h"
 
+#include "app/MainWindowText.h"
 #include "app/frmDeckStats.h"
 #include "cardview/frmCard2.h"
 #include "sheet/DeckSheet.h"
@@ -11,8 +12,10 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QAbstractBarSeries>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QGraphicsTextItem>
+#include <QLineEdit>
 #include <QPieSeries>
 #include <QTabWidget>
 
@@ -25,21 +28,10 @@ namespace {
 TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsFollow)
 {
     start(60);
-    const auto menu = [&](qint32 row) {
-        if (QWidget* open = QApplication::activePopupWidget())
-            open->close();
-        Q_EMIT w->grid()->ContextMenu(row, w->mapToGlobal(QPoint(20, 20)));
-        QStringList texts;
-        for (QAction* a : QApplication::activePopupWidget()->actions())
-            texts << a->text();
-        return std::pair(QApplication::activePopupWidget()->actions(), texts);
-    };
-    const QStringList tail{u"カードを表示"_s, QString(), u"デッキの統計..."_s, u"デッキ画像を保存..."_s};
-    EXPECT_EQ(menu(1).second, QStringList({u"メインに1枚追加"_s, u"メインから1枚減らす"_s}) + tail);
+    // The side-board entries come with the side-board columns.
+    const qsizetype withoutSide = rowMenu(1).size();
     child<QCheckBox>(u"chkSide")->setChecked(true);
-    const QStringList entries = menu(1).second;
-    ASSERT_EQ(entries, QStringList({u"メインに1枚追加"_s, u"メインから1枚減らす"_s, u"サイドに1枚追加"_s,
-                                    u"サイドから1枚減らす"_s}) + tail);
+    ASSERT_EQ(std::pair(withoutSide, rowMenu(1).size()), std::pair(qsizetype(6), qsizetype(8)));
     const auto snapshot = [&](qint32 row) {
         QList<int> v{w->state().fpsCardList.cellText(colDeck, row).toInt(), w->state().fpsCardList.cellText(colSide, row).toInt()};
         for (const char16_t* l : {u"lblSum", u"lblSideSum", u"lblSide", u"lblCharacterSum", u"lblSpellSum", u"lblCommandSum"})
@@ -58,17 +50,17 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
             for (qint32 col : setup)
                 press(col, r);
         const QList<int> before = snapshot(row);
-        menu(row).first[entry]->trigger();
+        rowMenu(row)[entry]->trigger();
         const QList<int> byMenu = snapshot(row);
         press(cols[entry], row + 3);
         QList<int> byPress = snapshot(row + 3);
         for (int i = 2; i < byPress.size(); ++i)
             byPress[i] -= byMenu[i] - before[i];  // the totals moved once by each
-        EXPECT_EQ(byMenu, byPress) << entries[entry].toStdString() << " after " << setup.size() << " presses";
+        EXPECT_EQ(byMenu, byPress) << "entry " << entry << " after " << setup.size() << " presses";
         row += 6;
     }
 
-    menu(5).first[4]->trigger();
+    rowMenu(5)[4]->trigger();
     QStringList cards;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* card = qobject_cast<frmCard2*>(top)) {
@@ -78,8 +70,8 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     EXPECT_EQ(cards, QStringList{u"No.005 札5"_s});
 
     // One statistics window, which draws the figures again after a press and after a reload.
-    menu(5).first[6]->trigger();
-    menu(5).first[6]->trigger();
+    rowMenu(5)[6]->trigger();
+    rowMenu(5)[6]->trigger();
     frmDeckStats* stats = w->deckStats();
     ASSERT_TRUE(stats && stats->isVisible());
     EXPECT_EQ(std::pair(stats->windowTitle(), int(w->findChildren<frmDeckStats*>().size())), std::pair(u"デッキの統計"_s, 1));
@@ -87,16 +79,24 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
         QCoreApplication::processEvents();
         QChart* cost = ::child<QChartView>(stats->tabs()->widget(0), u"chartCost"_s)->chart();
         double copies = 0;
-        for (const QBarSet* set : qobject_cast<QAbstractBarSeries*>(cost->series().value(0))->barSets())
+        QStringList types;
+        for (const QBarSet* set : qobject_cast<QAbstractBarSeries*>(cost->series().value(0))->barSets()) {
             copies += set->sum();
-        return std::tuple(qobject_cast<QBarCategoryAxis*>(cost->axes(Qt::Vertical).value(0))->categories(), copies,
-                          stats->tabs()->isTabVisible(1));
+            types << set->label();
+        }
+        return std::tuple(qobject_cast<QBarCategoryAxis*>(cost->axes(Qt::Vertical).value(0))->categories(), types,
+                          copies, stats->tabs()->isTabVisible(1));
     };
+    // The deck holds Spell cards; a card without a type comes after the three types, as the text
+    // sort would not have it.
     const double main = text(u"lblSum").toDouble();
+    w->state().fpsCardList.setCellText(colType, 59, QString());
     press(colDeckUp, 59);
-    EXPECT_EQ(drawn(), std::tuple(QStringList{u"（なし）"_s}, main + 1, true));
+    press(colDeckUp, 60);
+    EXPECT_EQ(drawn(),
+              std::tuple(QStringList{u"（なし）"_s}, QStringList{u"Character"_s, u"Spell"_s, QString()}, main + 2, true));
     QTest::mouseClick(child<QPushButton>(u"cmdReset"), Qt::LeftButton);
-    EXPECT_EQ(drawn(), std::tuple(QStringList(), 0.0, false));
+    EXPECT_EQ(drawn(), std::tuple(QStringList(), QStringList(), 0.0, false));
 }
 
 // Fourteen node values in the narrow window, one of them empty, all of one type: every caption shown
@@ -128,23 +128,38 @@ TEST(DeckStatistics, ManyValuesOfOneTypeAreShownWhole)
               std::tuple(QStringList(), Qt::NoPen, true, u"IPAPGothic"_s, u"IPAPGothic"_s));
 }
 
-// What the sheet entry saves: a PNG through the deck dialogs' interface, the outcome told in a box,
-// nothing asked twice when the dialog is cancelled.
+// The sheet entry asks where to save and saves a PNG there, told in a box; a cancelled dialog
+// saves nothing and a write that fails is told. Eight cards fill one row.
 TEST_F(MainWindowTest, TheDeckSheetIsSavedAsPngAndAWriteThatFailsIsTold)
 {
     start();
-    press(colDeckUp, 1);
-    RecordingUi ui;
+    for (qint32 row = 1; row <= 8; ++row)
+        press(colDeckUp, row);
     const QString path = home.file(u"deck.png"_s), blocked = home.file(u"card/cardlist.ini/deck.png"_s);
-    ui.saveAnswers << QString() << path << blocked;
-    for (int i = 0; i < 3; ++i)
+    auto* timer = new QTimer(w.get());
+    QObject::connect(timer, &QTimer::timeout, w.get(), [&, timer] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            ::child<QLineEdit>(dialog, u"fileNameEdit"_s)->setText(path);  // as the user types it
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    timer->start(10);
+    ShownBox box;
+    answerNextMessageBox(w.get(), box, QMessageBox::Ok);
+    for (QAction* entry : rowMenu(1))
+        if (entry->text() == MainWindowText::menuDeckSheet())
+            entry->trigger();
+    EXPECT_EQ(std::tuple(QImage(path).size(), box.text, box.icon, bool(w->deckStats())),
+              std::tuple(QSize(1062, 430), path + u"を作成しました。"_s, QMessageBox::Information, false));
+
+    RecordingUi ui;
+    ui.saveAnswers << QString() << blocked;
+    for (int i = 0; i < 2; ++i)
         saveDeckSheet(w->state(), ui);
-    EXPECT_EQ(std::pair(ui.saveFilters.value(0), QImage(path).width()), std::pair(u"PNG 画像 (*.png)|*.png"_s, 1062));
-    ASSERT_EQ(ui.messages.size(), 2);
-    EXPECT_EQ(ui.messages[0], (RecordingUi::Message{path + u"を作成しました。"_s, u"デッキ画像を保存"_s,
-                                                    MsgIcon::Information, MsgButtons::Ok}));
-    EXPECT_EQ(std::tuple(ui.messages[1].text.startsWith(u"デッキ画像を保存できませんでした。\r\n"_s + blocked + u"\r\n"_s),
-                         ui.messages[1].title, ui.messages[1].icon),
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(std::tuple(ui.messages[0].text.startsWith(u"デッキ画像を保存できませんでした。\r\n"_s + blocked + u"\r\n"_s),
+                         ui.messages[0].title, ui.messages[0].icon),
               std::tuple(true, u"デッキ画像を保存"_s, MsgIcon::Error));
 }
 

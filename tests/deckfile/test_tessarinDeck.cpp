@@ -48,8 +48,8 @@ Outcome runTool(const QStringList& args)
             QString::fromUtf8(p.readAllStandardError()), out};
 }
 
-// Forty cards, odd ones Character and even ones Spell but card 40 of a type no total knows, and
-// the Command card P01; cards 1 to 5 and 40 carry costs and nodes; 20 cards a deck.
+// Forty cards, odd ones Character and even ones Spell but card 40 without a type, and the Command
+// card P01, the catalogue's last row; cards 1 to 5 and 40 carry costs and nodes; 20 cards a deck.
 class CompanionTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
@@ -60,7 +60,7 @@ protected:
         QList<Fixtures::CatalogueCard> cards;
         for (int i = 1; i <= 40; ++i)
             cards.append({u"%1"_s.arg(i, 3, 10, QChar(u'0')),
-                          QStringList{u"Type="_s + (i == 40 ? u"Event"_s : i % 2 ? u"Character"_s : u"Spell"_s),
+                          QStringList{u"Type="_s + (i == 40 ? QString() : i % 2 ? u"Character"_s : u"Spell"_s),
                                       u"Name=札"_s + QString::number(i)} + (i <= 5 ? extra[i - 1] : i == 40 ? extra[3] : QStringList())});
         cards.append({u"P01"_s, {u"Type=Command"_s, u"Name=記念札"_s}});
         home.writeCatalogue(Fixtures::catalogueLines(u"40"_s, QString(), u"20"_s, u"3"_s, cards));
@@ -104,8 +104,9 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEdit
     EXPECT_EQ(cards[0], (QJsonObject{{u"no"_s, u"001"_s}, {u"name"_s, u"札1"_s}, {u"deck"_s, 2}, {u"side"_s, -1}}));
     const auto warning = [](int line, const QString& text) { return QJsonObject{{u"line"_s, line}, {u"text"_s, text}}; };
     EXPECT_EQ(QList({r.json(1)[u"colours"_s][u"sum"_s], r.json(1)[u"totals"_s][u"sum"_s], r.json(1)[u"complete"_s],
-                     r.json(1)[u"warnings"_s]}),
+                     r.json(1)[u"cards"_s].toArray().last(), r.json(1)[u"warnings"_s]}),
               QList<QJsonValue>({u"yellow"_s, 9, false,
+                                 QJsonObject{{u"no"_s, u"P01"_s}, {u"name"_s, u"記念札"_s}, {u"deck"_s, 1}, {u"side"_s, 0}},
                                  QJsonArray{warning(2, u"count 5 of card 003 read as 3"_s),
                                             warning(3, u"card 999 is not in the catalogue"_s),
                                             warning(4, u"not a record"_s),
@@ -128,7 +129,7 @@ TEST_F(CompanionTest, CheckReportsAsJsonWithExitStatusesAndSaveWritesWhatTheEdit
 
 TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
 {
-    const QString broken = deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s});
+    const QString broken = deck(u"broken.txt"_s, complete() << u"3"_s);  // complete up to its last line
     const QString unreadable = deck(u"quote.txt"_s, {u"1,001,x"_s, u"\"2,002"_s});
     const QString shortDeck = deck(u"short.txt"_s, {u"1,001,x"_s});
     // One object per file, whatever became of it; an error after it keeps the status at 2.
@@ -136,10 +137,11 @@ TEST_F(CompanionTest, ErrorsReadErrorsAndAMissingCatalogueExitWithTwo)
     const auto outcome = [&](qsizetype line) {
         return QList({r.json(line)[u"ok"_s], r.json(line)[u"error"_s], r.json(line)[u"line"_s]});
     };
-    EXPECT_EQ(std::tuple(r.status, r.lines().size(), r.json(1)[u"readError"_s], r.json(3)[u"ok"_s]),
-              std::tuple(2, 4, QJsonValue(true), QJsonValue(true)));
+    EXPECT_EQ(std::tuple(r.status, r.lines().size(), r.json(0)[u"complete"_s], r.json(1)[u"readError"_s],
+                         r.json(3)[u"ok"_s]),
+              std::tuple(2, 4, QJsonValue(false), QJsonValue(true), QJsonValue(true)));
     EXPECT_EQ(QList({outcome(0), outcome(1), outcome(2)}),
-              QList({QList<QJsonValue>{false, u"インデックスが有効範囲にありません。"_s, 2},
+              QList({QList<QJsonValue>{false, u"インデックスが有効範囲にありません。"_s, 32},
                      QList<QJsonValue>{false, u"ファイル読み込みエラー"_s, 2},
                      QList<QJsonValue>{false, u"no such file"_s, QJsonValue()}}));
 
@@ -195,9 +197,10 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
 {
     const auto where = [&](const QByteArray& json) { return home.withBytes(u"where.json"_s, json); };
     const auto cards = [&](const QStringList& args) { return run(QStringList{u"cards"_s} + args); };
-    Outcome r = cards({});
+    // The last column sorts too: no card has an illustration, so the type decides, then the number.
+    Outcome r = cards({u"--sort"_s, u"colIllustration"_s});
     ASSERT_EQ(r.lines().size(), 41) << r.err.toStdString();
-    EXPECT_EQ(QList({r.lines().first(), r.lines().last()}), QList({u"001\t札1"_s, u"P01\t記念札"_s}));
+    EXPECT_EQ(QList({r.lines().first(), r.lines().last()}), QList({u"040\t札40"_s, u"038\t札38"_s}));
 
     // Names holding 札1, Spell cards first, ties in card-number order.
     r = cards({u"--where"_s, where(R"({"chkName": 0, "txtName1": "札1"})"), u"--sort"_s, u"colType:desc"_s});
@@ -241,19 +244,19 @@ TEST_F(CompanionTest, CardsFiltersAndSortsAsTheWindowDoes)
 
 TEST_F(CompanionTest, StatsCountsEachSectionByTypeCostAndNodeAsTheWindowDoes)
 {
-    // Every type, one no total knows, empty costs and nodes, copies taken out when side-boarding.
+    // Every type, a card without one, empty costs and nodes, copies taken out when side-boarding.
     const QString file = deck(u"stats.txt"_s, {u"3,001,x"_s, u"2,002,x"_s, u"1,003,x"_s, u"2,040,x"_s, u"1,P01,x"_s,
                                               u"--"_s, u"-2,001,x"_s, u"1,005,x"_s, u"-1,040,x"_s, u"-1,003,x"_s, u"1,004,x"_s});
     struct Expected {
         qint64 total;
         QList<DeckTally> type, cost, node;
     };
-    const Expected main{9, {{u"Character"_s, 4}, {u"Spell"_s, 2}, {u"Command"_s, 1}, {u"Event"_s, 2}},
+    const Expected main{9, {{u"Character"_s, 4}, {u"Spell"_s, 2}, {u"Command"_s, 1}, {u""_s, 2}},
                         {{u""_s, 2}, {u"2"_s, 5}, {u"10"_s, 2}}, {{u""_s, 1}, {u"0"_s, 1}, {u"1"_s, 5}, {u"X"_s, 2}}};
     // Command and node X sum to 0 here and are left out.
-    const Expected side{-2, {{u"Character"_s, -2}, {u"Spell"_s, 1}, {u"Event"_s, -1}},
+    const Expected side{-2, {{u"Character"_s, -2}, {u"Spell"_s, 1}, {u""_s, -1}},
                         {{u""_s, -1}, {u"2"_s, -2}, {u"X"_s, 1}}, {{u"0"_s, -1}, {u"1"_s, -2}, {u"2"_s, 1}}};
-    const Expected after{7, {{u"Character"_s, 2}, {u"Spell"_s, 3}, {u"Command"_s, 1}, {u"Event"_s, 1}},
+    const Expected after{7, {{u"Character"_s, 2}, {u"Spell"_s, 3}, {u"Command"_s, 1}, {u""_s, 1}},
                          {{u""_s, 1}, {u"2"_s, 3}, {u"10"_s, 2}, {u"X"_s, 1}},
                          {{u""_s, 1}, {u"1"_s, 3}, {u"2"_s, 1}, {u"X"_s, 2}}};
 
@@ -267,7 +270,7 @@ TEST_F(CompanionTest, StatsCountsEachSectionByTypeCostAndNodeAsTheWindowDoes)
     };
     EXPECT_EQ(std::tuple(same(stats.main, main), same(stats.side, side), same(stats.after, after), stats.sideBoarded),
               std::tuple(true, true, true, true));
-    // Cost rows "", 2, 10, X by Character, Spell, Command, Event.
+    // Cost rows "", 2, 10, X by Character, Spell, Command, "".
     EXPECT_EQ(stats.after.costByType, (std::vector<qint64>{0, 0, 1, 0, 1, 1, 0, 1, 0, 2, 0, 0, 1, 0, 0, 0}));
 
     const auto json = [](const Expected& e) {
@@ -285,7 +288,7 @@ TEST_F(CompanionTest, StatsCountsEachSectionByTypeCostAndNodeAsTheWindowDoes)
                                                                        {u"side"_s, json(side)}, {u"after"_s, json(after)}}))
         << r.err.toStdString();
     r = run({u"stats"_s, file});
-    EXPECT_TRUE(r.out.contains(u"  main deck: 9\n    type: Character 4, Spell 2, Command 1, Event 2\n    cost: \"\" 2, 2 5, 10 2\n"_s))
+    EXPECT_TRUE(r.out.contains(u"  main deck: 9\n    type: Character 4, Spell 2, Command 1, \"\" 2\n    cost: \"\" 2, 2 5, 10 2\n"_s))
         << r.out.toStdString();
     r = run({u"stats"_s, deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s})});
     EXPECT_EQ(std::tuple(r.status, r.out, r.err.contains(u"line 2: "_s)), std::tuple(2, QString(), true)) << r.err.toStdString();
