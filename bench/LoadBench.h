@@ -35,6 +35,7 @@ struct Home {
         double wall = 1e9, thread = 1e9, process = 1e9;
     } floor;  // best of several runs
     double windowLoad = 0;  // the best wall time of BM_FullLoad_Window, once it has run
+    double coreLoad = 0;    // the best wall time of BM_FullLoad_Core, once it has run
 };
 
 inline double readAndDecode(const QString& path)

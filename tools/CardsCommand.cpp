@@ -88,9 +88,8 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
         QString problem = unreadableDeck(deck);
         if (problem.isNull())
             openDeck(deck, opened);
-        if (problem.isNull() && !opened.error.isNull())
-            problem = (opened.notes.failedLine > 0 ? u"line %1: "_s.arg(opened.notes.failedLine) : QString())
-                      + opened.error;
+        if (problem.isNull() && !opened.problem().isNull())
+            problem = opened.problemAtLine();
         if (!problem.isNull()) {
             err << deck << u": "_s << problem << u'\n';
             return kFailed;

@@ -46,13 +46,33 @@ void openDeck(const QString& file, OpenedDeck& o)
 {
     HeadlessUi ui;
     QString name = file;
-    plngOpenFile(o.state, ui, name, &o.notes);
-    o.error = o.notes.error;
-    // A failed catalogue reload, or a file that turned unreadable, tells only the user.
+    o.result = openDeckFile(o.state, ui, name);
     for (const HeadlessUi::Message& m : ui.messages)
-        if (o.error.isNull())
-            o.error = QString(m.text).replace(u"\r\n"_s, u" "_s).trimmed();
-    o.readError = o.error == DeckFileText::readErrorMessage().trimmed();
+        o.told += QString(m.text).replace(u"\r\n"_s, u" "_s).trimmed();
+}
+
+QString OpenedDeck::problem() const
+{
+    using Outcome = OpenResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Opened:
+        if (result.stop == OpenResult::Stop::ReadError)
+            return DeckFileText::readErrorMessage().trimmed();
+        return result.stop == OpenResult::Stop::RaisedError ? result.error : QString();
+    case Outcome::ReloadFailed:
+        return told.isEmpty() ? u"the catalogue could not be loaded"_s : told;
+    case Outcome::Unreadable:
+        return u"cannot be read"_s;
+    case Outcome::Cancelled:
+    case Outcome::Superseded:
+        break;
+    }
+    return u"not opened"_s;
+}
+
+QString OpenedDeck::problemAtLine() const
+{
+    return (result.stopLine > 0 ? u"line %1: "_s.arg(result.stopLine) : QString()) + problem();
 }
 
 bool deckComplete(const Totals& t)
@@ -67,24 +87,23 @@ QJsonObject deckReport(const QString& file, const OpenedDeck& o)
 {
     const Totals& t = o.state.totals;
     const CardGrid& grid = o.state.fpsCardList;
+    std::vector<qint32> rows;
+    const Deck deck = Deck::fromGrid(grid, &rows);
     QJsonArray cards;
-    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
-        const int deck = grid.cellText(colDeck, r).toInt();
-        const int side = grid.cellText(colSide, r).toInt();
-        if (deck != 0 || side != 0)
-            cards.append(QJsonObject{{u"no"_s, grid.cellText(colNo, r)},
-                                     {u"name"_s, grid.cellText(colName, r)},
-                                     {u"deck"_s, deck},
-                                     {u"side"_s, side}});
-    }
+    for (size_t i = 0; i < rows.size(); ++i)
+        cards.append(QJsonObject{{u"no"_s, deck.cards()[i].number.text()},
+                                 {u"name"_s, grid.cellText(colName, rows[i])},
+                                 {u"deck"_s, deck.cards()[i].counts.main},
+                                 {u"side"_s, deck.cards()[i].counts.side}});
     QJsonArray warnings;
-    for (const DeckOpenNotes::Warning& w : o.notes.warnings)
+    for (const OpenResult::Warning& w : o.result.warnings)
         warnings.append(QJsonObject{{u"line"_s, w.line}, {u"text"_s, w.text}});
+    const QString problem = o.problem();
     const auto orNull = [](bool given, const QJsonValue& v) { return given ? v : QJsonValue(QJsonValue::Null); };
     return QJsonObject{
         {u"file"_s, file},
-        {u"ok"_s, o.error.isNull()},
-        {u"complete"_s, o.error.isNull() && deckComplete(t)},
+        {u"ok"_s, problem.isNull()},
+        {u"complete"_s, problem.isNull() && deckComplete(t)},
         {u"deckLimit"_s, o.state.limits.glngDeckLimit},
         {u"sideLimit"_s, o.state.limits.glngSideLimit},
         {u"copyLimit"_s, o.state.limits.glngCopyLimit},
@@ -97,9 +116,9 @@ QJsonObject deckReport(const QString& file, const OpenedDeck& o)
         {u"colours"_s, QJsonObject{{u"sum"_s, colourName(t.background(TotalLabel::lblSum))},
                                    {u"sideSum"_s, colourName(t.background(TotalLabel::lblSideSum))},
                                    {u"side"_s, colourName(t.background(TotalLabel::lblSide))}}},
-        {u"readError"_s, o.readError},
-        {u"error"_s, orNull(!o.error.isNull(), o.error)},
-        {u"line"_s, orNull(o.notes.failedLine > 0, o.notes.failedLine)},
+        {u"readError"_s, o.result.stop == OpenResult::Stop::ReadError},
+        {u"error"_s, orNull(!problem.isNull(), problem)},
+        {u"line"_s, orNull(o.result.stopLine > 0, o.result.stopLine)},
         {u"warnings"_s, warnings},
         {u"cards"_s, cards},
     };
@@ -118,9 +137,8 @@ bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
         return false;
     }
     openDeck(file, o);
-    if (!o.error.isNull()) {
-        err << file << u": "_s << (o.notes.failedLine > 0 ? u"line %1: "_s.arg(o.notes.failedLine) : QString())
-            << o.error << u'\n';
+    if (!o.problem().isNull()) {
+        err << file << u": "_s << o.problemAtLine() << u'\n';
         return false;
     }
     return true;

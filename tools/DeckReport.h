@@ -12,9 +12,13 @@ class QTextStream;
 // A deck file opened as the editor opens it, and what the companion reports of it.
 struct OpenedDeck {
     EditorState state;
-    DeckOpenNotes notes;
-    bool readError = false;
-    QString error;  // one line, without the file name; null when none
+    OpenResult result;
+    QString told;  // what the opening told the user beyond the result (a failed reload's message)
+
+    // Why the deck is not all there, in one line without the file name; null when it is.
+    QString problem() const;
+    // The same after the line it stopped at: "line 3: …".
+    QString problemAtLine() const;
 };
 
 // Why a deck file cannot be read at all (without the file name), or a null text when it can. The

@@ -73,11 +73,11 @@ int statsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     OpenedDeck o;
     openDeck(file, o);
     const auto atLine = [](qint32 line) { return line > 0 ? u"line %1: "_s.arg(line) : QString(); };
-    for (const DeckOpenNotes::Warning& w : o.notes.warnings)
+    for (const OpenResult::Warning& w : o.result.warnings)
         err << file << u": warning: "_s << atLine(w.line) << w.text << u'\n';
     // Figures of a deck read only in part would pass for the deck's own.
-    if (!o.error.isNull()) {
-        err << file << u": "_s << atLine(o.notes.failedLine) << o.error << u'\n';
+    if (!o.problem().isNull()) {
+        err << file << u": "_s << o.problemAtLine() << u'\n';
         return kFailed;
     }
     const DeckStats stats = deckStats(o.state.fpsCardList);

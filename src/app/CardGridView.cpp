@@ -275,12 +275,6 @@ void CardGridView::contextMenuEvent(QContextMenuEvent* event)
     Q_EMIT ContextMenu(row, viewport()->mapToGlobal(keyboard ? cell.bottomLeft() : event->pos()));
 }
 
-void CardGridView::mousePressEvent(QMouseEvent* event)
-{
-    settleSpaceRelease();
-    QTableView::mousePressEvent(event);
-}
-
 void CardGridView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
@@ -291,6 +285,7 @@ void CardGridView::mouseReleaseEvent(QMouseEvent* event)
 // takes the release: the row is selected as by a left click before the menu acts on it.
 void CardGridView::mousePressEvent(QMouseEvent* event)
 {
+    settleSpaceRelease();
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     const qint32 row = gridRowOf(index);

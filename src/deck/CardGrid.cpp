@@ -134,15 +134,59 @@ void CardGrid::setOwned(qint32 col, qint32 row, QStringView text)
     cell = Cell{kOwnBase + quint32(at), quint32(text.size())};
 }
 
-void CardGrid::setCellText(qint32 col, qint32 row, QStringView text)
+bool CardGrid::setCellText(qint32 col, qint32 row, QStringView text)
 {
     if (!validColumn(col) || (row != 0 && !validRow(row)))
-        return;
+        return false;
+    // Compared in line: a press writes short counts, and a library call would cost more than they do.
+    const QStringView now = cellView(col, row);
+    if (now.size() == text.size() && std::equal(now.begin(), now.end(), text.begin()))
+        return false;
     if (row == 0)
         headers_[col - 1] = text.toString();
     else
         setOwned(col, row, text);
+    if (col == colNo)
+        ++numbersVersion_;
     changed(col, row);
+    return true;
+}
+
+void CardGrid::index() const
+{
+    if (indexedOrder_ != rowOrderVersion_ || indexedNumbers_ != numbersVersion_) {
+        indexedOrder_ = rowOrderVersion_;
+        indexedNumbers_ = numbersVersion_;
+        regularRow_.clear();
+        promotionalRow_.clear();
+        rowNumber_.assign(size_t(rowCount()), std::nullopt);
+        for (qint32 r = 1; r <= rowCount(); ++r) {
+            const std::optional<CardNumber> n = CardNumber::parse(cellView(colNo, r));
+            rowNumber_[size_t(r - 1)] = n;
+            if (!n)
+                continue;
+            std::vector<qint32>& rows = n->isPromotional() ? promotionalRow_ : regularRow_;
+            if (size_t(n->value()) >= rows.size())
+                rows.resize(std::max(size_t(n->value()) + 1, rows.size() * 2), 0);
+            if (rows[size_t(n->value())] == 0)  // the first row holding a number, as a search finds it
+                rows[size_t(n->value())] = r;
+        }
+    }
+}
+
+std::optional<CardNumber> CardGrid::numberAt(qint32 row) const
+{
+    if (!validRow(row))
+        return std::nullopt;
+    index();
+    return rowNumber_[size_t(row - 1)];
+}
+
+qint32 CardGrid::rowOf(CardNumber number) const
+{
+    index();
+    const std::vector<qint32>& rows = number.isPromotional() ? promotionalRow_ : regularRow_;
+    return size_t(number.value()) < rows.size() ? rows[size_t(number.value())] : 0;
 }
 
 // Rewrites the grid's own texts without the ones no cell uses, and lets go of unused storages.
@@ -188,6 +232,7 @@ quint32 CardGrid::attach(const std::shared_ptr<const QString>& storage)
 CardGrid::SharedWriter::SharedWriter(CardGrid& grid, const std::shared_ptr<const QString>& storage)
     : grid_(grid), begin_(storage ? storage->constData() : nullptr), base_(storage ? grid.attach(storage) : kOwnBase)
 {
+    ++grid_.numbersVersion_;  // its writes may be numbers, on threads that could not say so
 }
 
 void CardGrid::SharedWriter::set(qint32 col, qint32 row, QStringView text) const
@@ -207,6 +252,8 @@ void CardGrid::setCellShared(qint32 col, qint32 row, QStringView text, const std
     if (!validColumn(col) || !validRow(row) || !storage)
         return;
     SharedWriter(*this, storage).set(col, row, text);
+    if (col == colNo)
+        ++numbersVersion_;
     changed(col, row);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardNumber.h"
 #include "Columns.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Told of every change so that a view can follow; the grid itself knows nothing of views.
@@ -52,7 +54,8 @@ public:
     QString cellText(qint32 col, qint32 row) const;
     // The same text without a copy, valid until the grid next changes.
     QStringView cellView(qint32 col, qint32 row) const;
-    void setCellText(qint32 col, qint32 row, QStringView text);
+    // True when the text changed; writing the text a cell holds changes nothing.
+    bool setCellText(qint32 col, qint32 row, QStringView text);
 
     // Fast fill: text must lie inside storage, which the grid keeps alive while any cell uses it.
     void setCellShared(qint32 col, qint32 row, QStringView text, const std::shared_ptr<const QString>& storage);
@@ -67,6 +70,11 @@ public:
     // Changes whenever rows are added, removed or reordered: a loop that lets events run can tell
     // whether its row numbers still mean the same rows.
     quint64 rowOrderVersion() const { return rowOrderVersion_; }
+    // The row holding a card by its number in colNo, 0 when none does. Answered from an index kept
+    // until the rows move or a number is written: many look-ups cost one pass over the rows.
+    qint32 rowOf(CardNumber number) const;
+    // The card number a row holds, from the same index; nullopt when its colNo names no card.
+    std::optional<CardNumber> numberAt(qint32 row) const;
     bool columnHidden(qint32 col) const;
     void setColumnHidden(qint32 col, bool hidden);
     double columnWidth(qint32 col) const;  // in characters
@@ -144,6 +152,7 @@ private:
     // The base of storage in the text space, attached on first use; kOwnBase when there is no room.
     quint32 attach(const std::shared_ptr<const QString>& storage);
     void setOwned(qint32 col, qint32 row, QStringView text);
+    void index() const;
     void compactTexts();
     quint8 colourIndex(Rgb color);
     void changed(qint32 col, qint32 row)
@@ -166,4 +175,8 @@ private:
     qint32 activeRow_ = 1;
     CardGridObserver* observer_ = nullptr;
     std::atomic<int> otherThreadsWriting_ = 0;
+    quint64 numbersVersion_ = 0;  // colNo writes through setCellText
+    mutable std::vector<qint32> regularRow_, promotionalRow_;  // by card number
+    mutable std::vector<std::optional<CardNumber>> rowNumber_;  // by row - 1
+    mutable quint64 indexedOrder_ = ~quint64(0), indexedNumbers_ = 0;
 };

@@ -5,8 +5,10 @@
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -26,28 +28,36 @@ qint32 readCount(const CardGrid& grid, qint32 col, qint32 row)
     return NumericText::textToInt32(grid.cellView(col, row));
 }
 
-void writeCount(CardGrid& grid, qint32 col, qint32 row, qint64 value)
+// True when the count's text changed. Written from a buffer: a press writes one count or two.
+bool writeCount(CardGrid& grid, qint32 col, qint32 row, qint64 value)
 {
-    grid.setCellText(col, row, QString::number(fit(value)));
+    const qint32 v = fit(value);
+    std::array<char16_t, 12> text;
+    size_t at = text.size();
+    quint32 magnitude = v < 0 ? 0u - quint32(v) : quint32(v);
+    do {
+        text[--at] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (v < 0)
+        text[--at] = u'-';
+    return grid.setCellText(col, row, QStringView(text.data() + at, qsizetype(text.size() - at)));
 }
 
 // The type totals count main-deck copies of the three known types only; the match is exact.
-void addToTypeTotal(Totals& totals, QStringView type, qint32 delta)
+// False when the type is none of them.
+bool addToTypeTotal(Totals& totals, QStringView type, qint32 delta)
 {
-    if (type == u"Character")
-        totals.add(TotalLabel::lblCharacterSum, delta);
-    else if (type == u"Spell")
-        totals.add(TotalLabel::lblSpellSum, delta);
-    else if (type == u"Command")
-        totals.add(TotalLabel::lblCommandSum, delta);
-}
-
-std::array<QString, Totals::kCount> captions(const Totals& totals)
-{
-    std::array<QString, Totals::kCount> result;
-    for (int i = 0; i < Totals::kCount; ++i)
-        result[size_t(i)] = totals.caption(TotalLabel(i));
-    return result;
+    static constexpr std::pair<std::u16string_view, TotalLabel> kTypes[] = {
+        {u"Character", TotalLabel::lblCharacterSum}, {u"Spell", TotalLabel::lblSpellSum},
+        {u"Command", TotalLabel::lblCommandSum}};
+    // Compared in line: this runs on every press, and a library call costs more than the compare.
+    for (const auto& [name, label] : kTypes)
+        if (type.size() == qsizetype(name.size()) && std::equal(name.begin(), name.end(), type.begin())) {
+            totals.add(label, delta);
+            return true;
+        }
+    return false;
 }
 
 void colourLimit(Totals& totals, TotalLabel label, qint32 limit)
@@ -64,9 +74,13 @@ bool fpsCardList_ButtonClicked(CardGrid& grid, Totals& totals, const Limits& lim
     if (Row == 0 || !grid.validRow(Row))
         return false;
 
-    const QString deckBefore = grid.cellText(colDeck, Row);
-    const QString sideBefore = grid.cellText(colSide, Row);
-    const auto captionsBefore = captions(totals);
+    // Whether a count's text or a total's caption changed: every total added to changes.
+    bool changed = false;
+    const auto add = [&](TotalLabel label, qint32 delta) {
+        totals.add(label, delta);
+        changed = true;
+    };
+    const auto type = [&](qint32 delta) { changed |= addToTypeTotal(totals, grid.cellView(colType, Row), delta); };
 
     const qint64 L = limits.glngCopyLimit;
     const qint64 side = readCount(grid, colSide, Row);
@@ -74,30 +88,30 @@ bool fpsCardList_ButtonClicked(CardGrid& grid, Totals& totals, const Limits& lim
 
     if (Col == colDeckUp) {
         if (side > 0 && deck + side >= L) {
-            writeCount(grid, colDeck, Row, L - side);
+            changed |= writeCount(grid, colDeck, Row, L - side);
         } else if (deck >= L) {
-            writeCount(grid, colDeck, Row, L);
+            changed |= writeCount(grid, colDeck, Row, L);
         } else {
-            writeCount(grid, colDeck, Row, deck + 1);
-            totals.add(TotalLabel::lblSum, 1);
-            totals.add(TotalLabel::lblSideSum, 1);
-            addToTypeTotal(totals, grid.cellView(colType, Row), 1);
+            changed |= writeCount(grid, colDeck, Row, deck + 1);
+            add(TotalLabel::lblSum, 1);
+            add(TotalLabel::lblSideSum, 1);
+            type(1);
         }
     }
     if (Col == colDeckDown) {
         if (deck <= 0) {
-            writeCount(grid, colDeck, Row, 0);
+            changed |= writeCount(grid, colDeck, Row, 0);
         } else {
             const qint64 newDeck = deck - 1;
-            writeCount(grid, colDeck, Row, newDeck);
+            changed |= writeCount(grid, colDeck, Row, newDeck);
             // A removed copy that was already taken out by the side board leaves the deck after
             // side-boarding as it was.
             if (side < 0 && newDeck < -side)
-                writeCount(grid, colSide, Row, side + 1);
+                changed |= writeCount(grid, colSide, Row, side + 1);
             else
-                totals.add(TotalLabel::lblSideSum, -1);
-            totals.add(TotalLabel::lblSum, -1);
-            addToTypeTotal(totals, grid.cellView(colType, Row), -1);
+                add(TotalLabel::lblSideSum, -1);
+            add(TotalLabel::lblSum, -1);
+            type(-1);
         }
     }
 
@@ -107,23 +121,23 @@ bool fpsCardList_ButtonClicked(CardGrid& grid, Totals& totals, const Limits& lim
 
     if (Col == colSideUp) {
         if (side + deck >= L) {
-            writeCount(grid, colSide, Row, L - deck);
+            changed |= writeCount(grid, colSide, Row, L - deck);
         } else {
             const qint64 newSide = side + 1;
-            writeCount(grid, colSide, Row, newSide);
-            totals.add(TotalLabel::lblSideSum, 1);
+            changed |= writeCount(grid, colSide, Row, newSide);
+            add(TotalLabel::lblSideSum, 1);
             if (newSide > 0)
-                totals.add(TotalLabel::lblSide, 1);
+                add(TotalLabel::lblSide, 1);
         }
     }
     if (Col == colSideDown) {
         if (side <= -deck) {
-            writeCount(grid, colSide, Row, -deck);
+            changed |= writeCount(grid, colSide, Row, -deck);
         } else {
-            totals.add(TotalLabel::lblSideSum, -1);
+            add(TotalLabel::lblSideSum, -1);
             if (side > 0)
-                totals.add(TotalLabel::lblSide, -1);
-            writeCount(grid, colSide, Row, side - 1);
+                add(TotalLabel::lblSide, -1);
+            changed |= writeCount(grid, colSide, Row, side - 1);
         }
     }
 
@@ -132,8 +146,7 @@ bool fpsCardList_ButtonClicked(CardGrid& grid, Totals& totals, const Limits& lim
     colourLimit(totals, TotalLabel::lblSide, limits.glngSideLimit);
 
     // Colours follow from the values, so only texts tell whether the press did anything.
-    return grid.cellView(colDeck, Row) != deckBefore || grid.cellView(colSide, Row) != sideBefore ||
-           captions(totals) != captionsBefore;
+    return changed;
 }
 
 void fsubSideReset(CardGrid& grid, Totals& totals, Ui& ui)

@@ -1,35 +1,13 @@
 #include "DeckStats.h"
 
-#include "platform/NumericText.h"
+#include "Deck.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Count cells hold plain decimal text written by count editing; anything else reads as its
-// leading number, never as an error: the figures only look.
-qint64 countOf(QStringView cell)
-{
-    // Short plain numbers, nearly every count, without the general reader.
-    if (!cell.isEmpty() && cell.size() <= 3) {
-        const bool negative = cell[0] == u'-';
-        qint64 v = 0;
-        qsizetype i = negative ? 1 : 0;
-        for (; i < cell.size() && cell[i] >= u'0' && cell[i] <= u'9'; ++i)
-            v = v * 10 + (cell[i].unicode() - u'0');
-        if (i == cell.size() && i > (negative ? 1 : 0))
-            return negative ? -v : v;
-    }
-    const double v = NumericText::roundHalfEven(NumericText::leadingValue(cell));
-    if (!(v == v))
-        return 0;
-    return qint64(std::clamp(v, double(std::numeric_limits<qint32>::min()), double(std::numeric_limits<qint32>::max())));
-}
 
 // The distinct texts of one column among the counted cards, numbered in order of first sight.
 // Texts are mostly a few characters long: an open-addressing table keyed by the packed text
@@ -161,23 +139,24 @@ DeckSection section(const std::vector<Counted>& cards, size_t which, const std::
 
 DeckStats deckStats(const CardGrid& grid)
 {
+    std::vector<qint32> rows;
+    const Deck deck = Deck::fromGrid(grid, &rows);
     DeckStats stats;
     std::array<Keys, 3> keys;
     std::vector<Counted> cards;
-    // After a sort the rows' texts lie scattered over the catalogue: fetching a later row's texts
+    cards.reserve(rows.size());
+    // After a sort the cards' rows, and their texts, lie scattered: fetching a later card's texts
     // ahead keeps the reads from waiting on memory one by one.
-    constexpr qint32 kAhead = 16;
-    for (qint32 r = 1; r <= grid.rowCount(); ++r) {
-        if (r + kAhead <= grid.rowCount())
-            for (qint32 col : {colDeck, colSide, colType, colCost, colNode})
-                __builtin_prefetch(grid.cellView(col, r + kAhead).data());
-        const qint64 deck = countOf(grid.cellView(colDeck, r));
-        const qint64 side = countOf(grid.cellView(colSide, r));
-        if (deck == 0 && side == 0)
-            continue;
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size())
+            for (qint32 col : {colType, colCost, colNode})
+                __builtin_prefetch(grid.cellView(col, rows[i + kAhead]).data());
+        const qint32 r = rows[i];
+        const qint64 main = deck.cards()[i].counts.main, side = deck.cards()[i].counts.side;
         stats.sideBoarded = stats.sideBoarded || side != 0;
         cards.push_back({keys[0].id(grid.cellView(colType, r)), keys[1].id(grid.cellView(colCost, r)),
-                         keys[2].id(grid.cellView(colNode, r)), {deck, side, deck + side}});
+                         keys[2].id(grid.cellView(colNode, r)), {main, side, main + side}});
     }
     const std::array<std::vector<int>, 3> order{ordered(keys[0], true), ordered(keys[1], false),
                                                 ordered(keys[2], false)};

@@ -14,8 +14,15 @@ class Totals {
   public:
     Totals(); // as after a catalogue load
 
-    QString caption(TotalLabel label) const { return captions_[index(label)]; }
-    void setCaption(TotalLabel label, const QString& text) { captions_[index(label)] = text; }
+    QString caption(TotalLabel label) const
+    {
+        return exact_[index(label)] ? QString::number(numbers_[index(label)]) : captions_[index(label)];
+    }
+    void setCaption(TotalLabel label, const QString& text)
+    {
+        captions_[index(label)] = text;
+        exact_[index(label)] = false;
+    }
     Rgb background(TotalLabel label) const { return backgrounds_[index(label)]; }
     void setBackground(TotalLabel label, Rgb colour) { backgrounds_[index(label)] = colour; }
 
@@ -27,7 +34,7 @@ class Totals {
     // Every caption "0"; the three size totals light yellow, the type totals white.
     void resetForLoad();
 
-    bool operator==(const Totals&) const = default;
+    bool operator==(const Totals& other) const;
 
     static constexpr int kCount = 6;
 
@@ -36,4 +43,8 @@ class Totals {
 
     std::array<QString, kCount> captions_;
     std::array<Rgb, kCount> backgrounds_{};
+    // A caption a step wrote is the plain text of a whole number: kept as that number instead
+    // (exact_), so that a press neither writes its totals as texts nor reads them back.
+    std::array<qint64, kCount> numbers_{};
+    std::array<bool, kCount> exact_{};
 };

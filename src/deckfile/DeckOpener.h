@@ -1,30 +1,55 @@
 #pragma once
 
+#include "deck/Deck.h"
+
 #include <QList>
 #include <QString>
 
 struct EditorState;
 class Ui;
 
-// What an opening passed over without a word, line by line, for a checker to report.
-struct DeckOpenNotes {
+// What an opening did, for the routine that tells the user and for the companion.
+struct OpenResult {
+    enum class Outcome {
+        Cancelled,     // the dialog was cancelled: nothing changed
+        Unreadable,    // missing, not a regular file, or not readable: nothing changed
+        ReloadFailed,  // the catalogue reload failed and told the user: nothing changed
+        Superseded,    // a reload or another opening, let in by events, ended this one
+        Opened,        // the catalogue was reloaded and the file's deck applied (maybe cut short)
+    };
+    enum class Stop {
+        None,
+        ReadError,    // fewer records read than the file has lines
+        RaisedError,  // an error in a record ended the reading
+    };
     struct Warning {
         qint32 line;
         QString text;
+        bool operator==(const Warning&) const = default;
     };
-    QList<Warning> warnings;  // records dropped or clamped
-    qint32 failedLine = 0;    // the line an error or a read error stopped at; 0 when none
-    QString error;            // that error's description alone; null when none
-    bool superseded = false;  // a reload or another opening, let in by events, ended this one
+
+    Outcome outcome = Outcome::Cancelled;
+    QString path;         // the file, as opened
+    Deck deck;            // what the file's records give under every limit (Opened)
+    QList<Warning> warnings;  // records dropped or clamped, which the user is not told of
+    Stop stop = Stop::None;
+    qint32 stopLine = 0;  // the line a read error or an error stopped at
+    QString error;        // RaisedError: the error's description
+
+    // Opened, every record read.
+    bool complete() const { return outcome == Outcome::Opened && stop == Stop::None; }
 };
 
-// Loads a deck file into a freshly reloaded grid by replaying one step-button press per copy, so
-// every limit applies as to a deck built by hand. istrFileName "" asks the user for the file; a
-// given path loses one enclosing double quote at each end (in the caller's variable). Answers 0.
-// `notes`, when given, collects what the user is not told. A reload or another opening started
-// from the events it lets run ends it where it stands, without a word: the later deck is the one
-// on screen, under its own title.
-qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, DeckOpenNotes* notes = nullptr);
+// Loads a deck file into a freshly reloaded grid: the records become a deck, replayed one press
+// per copy so that every limit applies as to a deck built by hand, which is then pressed into the
+// grid. istrFileName "" asks the user for the file; a given path loses one enclosing double quote
+// at each end (in the caller's variable). Events run once per record; a reload or another opening
+// started from them ends this one where it stands. Tells the user nothing.
+OpenResult openDeckFile(EditorState& state, Ui& ui, QString& istrFileName);
+
+// The same, telling the user what the opening says: a file that cannot be read, a read error, an
+// error in a record (its description and the file). Answers 0.
+qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName);
 
 // The name shown in the title for a given path: the text after its last separator.
 QString deckDisplayName(const QString& path);

@@ -2,43 +2,23 @@
 
 #include "catalogue/EditorState.h"
 #include "cardview/CardRecord.h"
-#include "platform/NumericText.h"
-
-#include <algorithm>
-#include <tuple>
-
-namespace {
-
-// Catalogue order whatever the grid's sort: the regular cards by number, then the promotional
-// ones ("P01", "P02", …) by theirs, as a load lays them out.
-std::tuple<bool, double, qint32> catalogueKey(const CardGrid& grid, qint32 row)
-{
-    const QStringView no = grid.cellView(colNo, row);
-    const bool promo = no.startsWith(u'P');
-    return {promo, NumericText::leadingValue(promo ? no.sliced(1) : no), row};
-}
-
-}  // namespace
+#include "deck/Deck.h"
 
 DeckSheetContent deckSheetContent(const EditorState& state)
 {
     const CardGrid& grid = state.fpsCardList;
     std::vector<qint32> rows;
-    for (qint32 r = 1; r <= grid.rowCount(); ++r)
-        if (NumericText::leadingInt32(grid.cellView(colDeck, r)) != 0 ||
-            NumericText::leadingInt32(grid.cellView(colSide, r)) != 0)
-            rows.push_back(r);
-    std::sort(rows.begin(), rows.end(),
-              [&](qint32 a, qint32 b) { return catalogueKey(grid, a) < catalogueKey(grid, b); });
-
+    const Deck deck = Deck::fromGrid(grid, &rows);
     DeckSheetContent content{state.deckName, state.totals, {}, {}};
-    for (qint32 r : rows) {
-        SheetCard card{grid.cellText(colNo, r), grid.cellText(colType, r), grid.cellText(colName, r), 0,
-                       cardPictureFile(grid.cellText(colNo, r))};
-        if (const qint32 deck = NumericText::leadingInt32(grid.cellView(colDeck, r)); deck != 0)
-            content.main.append({card.no, card.type, card.name, deck, card.picture});
-        if (const qint32 side = NumericText::leadingInt32(grid.cellView(colSide, r)); side != 0)
-            content.side.append({card.no, card.type, card.name, side, card.picture});
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const qint32 r = rows[i];
+        const CardCounts counts = deck.cards()[i].counts;
+        const QString no = deck.cards()[i].number.text();
+        SheetCard card{no, grid.cellText(colType, r), grid.cellText(colName, r), 0, cardPictureFile(no)};
+        if (counts.main != 0)
+            content.main.append({card.no, card.type, card.name, counts.main, card.picture});
+        if (counts.side != 0)
+            content.side.append({card.no, card.type, card.name, counts.side, card.picture});
     }
     return content;
 }

@@ -107,6 +107,7 @@ TEST(DeckStatistics, ManyValuesOfOneTypeAreShownWhole)
     grid.setRowCount(14);
     for (qint32 r = 1; r <= 14; ++r)
         for (const auto& [col, text] : {std::pair(colType, u"Character"_s), {colDeck, u"1"_s},
+                                        {colNo, u"%1"_s.arg(r, 3, 10, QChar(u'0'))},
                                         {colNode, r == 1 ? QString() : QString::number(r)}})
             grid.setCellText(col, r, text);
     frmDeckStats stats(grid);

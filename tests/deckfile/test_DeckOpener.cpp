@@ -102,9 +102,9 @@ TEST(DeckOpenerTest, EventsBetweenRecordsNeitherMoveNorMergeTheDeck)
             if (f.ui.lastTitle().endsWith(u"deck.txt"_s) && ++records == 12)
                 c.act(f, otherPath);
         };
-        DeckOpenNotes notes;
-        plngOpenFile(f.state, f.ui, path, &notes);
-        EXPECT_EQ(std::tuple(f.cardCounts(), f.state.totals, f.ui.lastTitle(), f.ui.messages, notes.superseded),
+        const OpenResult opened = openDeckFile(f.state, f.ui, path);
+        EXPECT_EQ(std::tuple(f.cardCounts(), f.state.totals, f.ui.lastTitle(), f.ui.messages,
+                             opened.outcome == OpenResult::Outcome::Superseded),
                   std::tuple(expected.cardCounts(), expected.state.totals, expected.ui.lastTitle(), Messages(), c.second));
     }
 }
