@@ -1,5 +1,6 @@
 #include "DeckFileDialog.h"
 
+#include "platform/FilterText.h"
 #include "platform/desktop/FileDialog.h"
 
 #include <QRegularExpression>
@@ -32,21 +33,7 @@ void prepare(QFileDialog& dialog, const QStringList& filters)
 
 namespace DeckFileDialog {
 
-QStringList nameFilters(const QString& filter)
-{
-    const QStringList parts = filter.split(u'|');
-    QStringList out;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
-        for (QString& p : patterns) {
-            p = p.trimmed();
-            if (p == u"*.*")
-                p = u"*"_s;  // every file, as "*.*" means on Windows, names without a dot included
-        }
-        out << parts[i].trimmed() + u" ("_s + patterns.join(u' ') + u')';
-    }
-    return out;
-}
+QStringList nameFilters(const QString& filter) { return FilterText::fromBarSeparated(filter); }
 
 void prepareOpen(QFileDialog& dialog, const QString& filter)
 {

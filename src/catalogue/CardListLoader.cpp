@@ -62,14 +62,6 @@ private:
     std::unordered_set<QStringView, ViewHash> known_;
 };
 
-bool blankAfterTrim(QStringView s)
-{
-    for (QChar c : s)
-        if (c != u' ')
-            return false;
-    return true;
-}
-
 struct Attribute {
     qint32 col;
     QStringView key;
@@ -179,7 +171,7 @@ bool Loader::run()
 
     // The promotional rows are counted first so that the rows are made once, not grown.
     qint32 promos = 0;
-    while (!blankAfterTrim(value(u"Name", CardNumber::promotional(promos + 1).text())))
+    while (!ProfileSyntax::onlySpaces(value(u"Name", CardNumber::promotional(promos + 1).text())))
         ++promos;
     grid_.setRowCount(total_ + promos);
     writer_ = std::make_unique<CardGrid::SharedWriter>(grid_, api_.storage());
@@ -293,7 +285,7 @@ void Loader::finishRow(qint32 r)
             continue;
         }
         const QStringView v = grid_.cellView(a.col, r);
-        if (blankAfterTrim(v))
+        if (ProfileSyntax::onlySpaces(v))
             continue;
         if (a.col == colUser)
             spell_->add(v, listKeepAlive_);

@@ -28,7 +28,7 @@ size_t nameHash(QStringView name)
     return size_t(h);
 }
 
-bool isBlankArgument(QStringView text)
+bool onlySpaces(QStringView text)
 {
     for (const QChar c : text)
         if (c != u' ')

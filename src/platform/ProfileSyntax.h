@@ -30,8 +30,9 @@ inline bool sameName(QStringView a, QStringView b)
 }
 // A hash consistent with sameName.
 size_t nameHash(QStringView name);
-// Empty or only U+0020: such a name argument is replaced by the object's property.
-bool isBlankArgument(QStringView text);
+// Empty or only U+0020, what trimming spaces leaves empty: such a name argument is replaced by
+// the object's property, and such a catalogue value counts as none.
+bool onlySpaces(QStringView text);
 
 struct Line {
     enum Kind { Other, Header, Key };

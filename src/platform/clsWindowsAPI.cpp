@@ -16,7 +16,7 @@ constexpr qsizetype kMaxValueBytes = 4095;
 
 QStringView orFallback(const QString& argument, const QString& property)
 {
-    return ProfileSyntax::isBlankArgument(argument) ? QStringView(property) : QStringView(argument);
+    return ProfileSyntax::onlySpaces(argument) ? QStringView(property) : QStringView(argument);
 }
 
 // What a read hands back of a stored value: the text before the first NUL, cut to the buffer.
@@ -51,8 +51,8 @@ const ProfileIndex& clsWindowsAPI::index()
 
 QStringView clsWindowsAPI::valueView(QStringView key, QStringView section)
 {
-    const QStringView sectionName = ProfileSyntax::isBlankArgument(section) ? QStringView(appName_) : section;
-    const QStringView keyName = ProfileSyntax::isBlankArgument(key) ? QStringView(keyName_) : key;
+    const QStringView sectionName = ProfileSyntax::onlySpaces(section) ? QStringView(appName_) : section;
+    const QStringView keyName = ProfileSyntax::onlySpaces(key) ? QStringView(keyName_) : key;
     return readValue(index().find(sectionName, keyName));
 }
 

@@ -1,27 +1,13 @@
 #include "DesktopServices.h"
 
+#include "platform/FilterText.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
 FileChooser* gChooser = nullptr;
 SessionControl* gSession = nullptr;
 
-// "*.txt;*.log" as "*.txt *.log"; "" when a pattern could not stand in a Qt name filter, which
-// separates patterns by blanks and closes them with the first ")".
-QString qtPatterns(QStringView platformPatterns)
-{
-    QStringList out;
-    for (QStringView piece : platformPatterns.split(u';', Qt::SkipEmptyParts)) {
-        piece = piece.trimmed();
-        if (piece.isEmpty())
-            continue;
-        for (QChar c : piece)
-            if (c.isSpace() || c == u'(' || c == u')')
-                return {};
-        out << (piece == u"*.*" ? u"*"_s : piece.toString());  // "*.*" takes names without a dot on Windows
-    }
-    return out.join(u' ');
-}
 }  // namespace
 
 namespace DesktopServices {
@@ -77,14 +63,7 @@ QStringList nameFiltersFromPlatform(QStringView filter)
     }
     if (parts.size() % 2 != 0)
         return {};
-    QStringList out;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        const QString patterns = qtPatterns(parts[i + 1]);
-        if (patterns.isEmpty())
-            return {};
-        out << parts[i].trimmed().toString() + u" ("_s + patterns + u')';
-    }
-    return out;
+    return FilterText::nameFilters(parts);
 }
 
 }  // namespace DesktopServices
