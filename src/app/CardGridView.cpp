@@ -275,22 +275,18 @@ void CardGridView::contextMenuEvent(QContextMenuEvent* event)
     Q_EMIT ContextMenu(row, viewport()->mapToGlobal(keyboard ? cell.bottomLeft() : event->pos()));
 }
 
-void CardGridView::mousePressEvent(QMouseEvent* event)
-{
-    settleSpaceRelease();
-    QTableView::mousePressEvent(event);
-}
-
 void CardGridView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
     delegate_->releaseButton();
 }
 
-// A right press moves the current cell as a left one does; it is also a click, as the menu it opens
-// takes the release: the row is selected as by a left click before the menu acts on it.
+// A waiting release of Space is a press before this one. A right press moves the current cell as a
+// left one does; it is also a click, as the menu it opens takes the release: the row is selected as
+// by a left click before the menu acts on it.
 void CardGridView::mousePressEvent(QMouseEvent* event)
 {
+    settleSpaceRelease();
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     const qint32 row = gridRowOf(index);
