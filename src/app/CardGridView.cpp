@@ -262,6 +262,26 @@ void CardGridView::pressHeldButton()
         Q_EMIT ButtonClicked(held.column() + 1, row, 0);
 }
 
+void CardGridView::setHiddenForChanges(bool hidden)
+{
+    if (hidden) {
+        if (changeHides_++ == 0) {
+            // Hiding a focused view makes Qt pass the focus on as by Tab, which moves its current cell.
+            focusBeforeHide_ = hasFocus();
+            if (focusBeforeHide_)
+                clearFocus();
+            hide();
+        }
+        return;
+    }
+    if (changeHides_ == 0 || --changeHides_ > 0)
+        return;
+    model_->flushNow();
+    show();
+    if (focusBeforeHide_)
+        setFocus();
+}
+
 // Card rows only: not the header, not the empty space below the last row.
 void CardGridView::contextMenuEvent(QContextMenuEvent* event)
 {

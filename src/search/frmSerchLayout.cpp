@@ -5,7 +5,7 @@
 #include "CheckList.h"
 #include "frmSerchText.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
