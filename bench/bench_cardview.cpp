@@ -6,11 +6,11 @@
 #include "BenchSupport.h"
 
 #include "app/CardGridView.h"
-#include "app/frmDeckStats.h"
 #include "app/frmTessarin.h"
 #include "catalogue/CardListLoader.h"
 #include "catalogue/EditorState.h"
 #include "cardview/frmCard2.h"
+#include "decktools/frmDeckStats.h"
 #include "platform/HeadlessUi.h"
 #include "platform/ProgramFolder.h"
 

@@ -13,7 +13,7 @@
 
 #include "app/CardGridView.h"
 #include "app/FontSetup.h"
-#include "app/frmDeckStats.h"
+#include "decktools/frmDeckStats.h"
 #include "app/frmTessarin.h"
 #include "cardview/frmCard2.h"
 #include "deck/Columns.h"

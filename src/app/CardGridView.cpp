@@ -262,6 +262,26 @@ void CardGridView::pressHeldButton()
         Q_EMIT ButtonClicked(held.column() + 1, row, 0);
 }
 
+void CardGridView::setHiddenForChanges(bool hidden)
+{
+    if (hidden) {
+        if (changeHides_++ == 0) {
+            // Hiding a focused view makes Qt pass the focus on as by Tab, which moves its current cell.
+            focusBeforeHide_ = hasFocus();
+            if (focusBeforeHide_)
+                clearFocus();
+            hide();
+        }
+        return;
+    }
+    if (changeHides_ == 0 || --changeHides_ > 0)
+        return;
+    model_->flushNow();
+    show();
+    if (focusBeforeHide_)
+        setFocus();
+}
+
 // Card rows only: not the header, not the empty space below the last row.
 void CardGridView::contextMenuEvent(QContextMenuEvent* event)
 {
@@ -281,8 +301,9 @@ void CardGridView::mouseReleaseEvent(QMouseEvent* event)
     delegate_->releaseButton();
 }
 
-// A right press moves the current cell as a left one does; it is also a click, as the menu it opens
-// takes the release: the row is selected as by a left click before the menu acts on it.
+// A waiting release of Space is a press before this one. A right press moves the current cell as a
+// left one does; it is also a click, as the menu it opens takes the release: the row is selected as
+// by a left click before the menu acts on it.
 void CardGridView::mousePressEvent(QMouseEvent* event)
 {
     settleSpaceRelease();

@@ -25,6 +25,9 @@ class CardGridView : public QTableView {
     // Selects a block of grid cells in the grid and on screen; hidden rows of the block stay out.
     void selectGridBlock(qint32 col1, qint32 row1, qint32 col2, qint32 row2);
     void clearGridSelection();
+    // Hidden while a run changes many rows, so they are not drawn one by one. Hides nest: the
+    // outermost end shows the grid again, its changed rows announced first, with the focus it had.
+    void setHiddenForChanges(bool hidden);
 
   Q_SIGNALS:
     void ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown);
@@ -62,4 +65,6 @@ class CardGridView : public QTableView {
     QPersistentModelIndex spaceDown_; // the step button Space holds down
     QBasicTimer spaceRelease_;        // a release of Space not yet told from auto-repeat
     quint64 spaceReleasedAt_ = 0;     // its timestamp
+    int changeHides_ = 0;             // nested hides: a header sort may run the filter inside its own
+    bool focusBeforeHide_ = false;
 };

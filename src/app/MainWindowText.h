@@ -17,7 +17,5 @@ inline QString menuDeckDown() { return QStringLiteral("メインから1枚減ら
 inline QString menuSideUp() { return QStringLiteral("サイドに1枚追加"); }
 inline QString menuSideDown() { return QStringLiteral("サイドから1枚減らす"); }
 inline QString menuShowCard() { return QStringLiteral("カードを表示"); }
-inline QString menuDeckStats() { return QStringLiteral("デッキの統計..."); }
-inline QString menuDeckSheet() { return QStringLiteral("デッキ画像を保存..."); }
 
 }  // namespace MainWindowText

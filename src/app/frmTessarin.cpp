@@ -1,19 +1,20 @@
 #include "frmTessarin.h"
 
+#include "CardGridModel.h"
 #include "CardGridView.h"
 #include "MainWindowText.h"
+#include "ViewOptions.h"
 
-#include "cardview/PreviewPane.h"
-
+#include "cardview/CardDisplay.h"
 #include "catalogue/CardListLoader.h"
 #include "deck/CountEditing.h"
 #include "deckfile/DeckOpener.h"
 #include "deckfile/DeckSaver.h"
+#include "decktools/DeckTools.h"
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
-#include "search/frmSerch.h"
-#include "sheet/DeckSheet.h"
+#include "search/SearchController.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +38,9 @@ QFont proportionalFont() { return QFont(u"ＭＳ Ｐゴシック"_s, 9); }
 }  // namespace
 
 frmTessarin::frmTessarin(QWidget* parent)
-    : QWidget(parent), ui_(*this), twips_(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInchX() : 96.0)
+    : QWidget(parent), ui_(*this),
+      twips_(QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInchX() : 96.0),
+      tools_(std::make_unique<DeckTools>(*this, state_, ui_))
 {
     setObjectName(u"frmTessarin"_s);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
@@ -53,24 +55,22 @@ frmTessarin::frmTessarin(QWidget* parent)
 
 frmTessarin::~frmTessarin() = default;
 
-void frmTessarin::place(QWidget* w, qint32 left, qint32 top, qint32 width, qint32 height)
-{
-    w->setGeometry(twips_.toPx(left), twips_.toPx(top), twips_.toPx(width), twips_.toPx(height));
-}
-
 void frmTessarin::createControls()
 {
     fpsCardList_ = new CardGridView(state_.fpsCardList, this);
     fpsCardList_->setFont(proportionalFont());
     // Row numbers say nothing here: rows move when sorted, the card number is the key.
     fpsCardList_->verticalHeader()->hide();
+    const auto place = [this](QWidget* w, qint32 left, qint32 top, qint32 width, qint32 height) {
+        w->setGeometry(twips_.toPx(left), twips_.toPx(top), twips_.toPx(width), twips_.toPx(height));
+    };
     place(fpsCardList_, 5760, 1200, 7425, 6375);
     connect(fpsCardList_, &CardGridView::ButtonClicked, this, &frmTessarin::fpsCardList_ButtonClicked);
     connect(fpsCardList_, &CardGridView::Click, this, &frmTessarin::fpsCardList_Click);
     connect(fpsCardList_, &CardGridView::ContextMenu, this, &frmTessarin::fpsCardList_ContextMenu);
 
     // Buttons and check boxes: a caption in the proportional font, placed in twips.
-    auto captioned = [this](auto*& control, const char16_t* name, const QString& caption, qint32 l, qint32 t,
+    auto captioned = [&](auto*& control, const char16_t* name, const QString& caption, qint32 l, qint32 t,
                             qint32 w, qint32 h) {
         using Control = std::remove_reference_t<decltype(*control)>;
         control = new Control(caption, this);
@@ -92,15 +92,16 @@ void frmTessarin::createControls()
     connect(cmdOpen_, &QPushButton::clicked, this, [this] { handle([this] { cmdOpen_Click(); }); });
     connect(cmdSave_, &QPushButton::clicked, this, [this] { handle([this] { cmdSave_Click(); }); });
 
-    captioned(chkFull_, u"chkFull", u"色々な項目を表示"_s, 5880, 560, 2055, 225);
-    captioned(chkSide_, u"chkSide", u"サイドボード"_s, 8040, 560, 1575, 255);
-    captioned(chkOption_, u"chkOption", u"戦術と絵師も表示"_s, 9600, 560, 2055, 225);
-    chkOption_->hide();
-    connect(chkFull_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkFull_Click(on); }); });
-    connect(chkSide_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkSide_Click(on); }); });
-    connect(chkOption_, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkOption_Click(on); }); });
+    QCheckBox *chkFull = nullptr, *chkSide = nullptr, *chkOption = nullptr;
+    captioned(chkFull, u"chkFull", u"色々な項目を表示"_s, 5880, 560, 2055, 225);
+    captioned(chkSide, u"chkSide", u"サイドボード"_s, 8040, 560, 1575, 255);
+    captioned(chkOption, u"chkOption", u"戦術と絵師も表示"_s, 9600, 560, 2055, 225);
+    chkOption->hide();
+    connect(chkFull, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkFull_Click(on); }); });
+    connect(chkSide, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkSide_Click(on); }); });
+    connect(chkOption, &QCheckBox::toggled, this, [this](bool on) { handle([&] { chkOption_Click(on); }); });
 
-    auto caption = [this](const char16_t* name, const QString& text, qint32 l, qint32 t, qint32 w) {
+    auto caption = [&](const char16_t* name, const QString& text, qint32 l, qint32 t, qint32 w) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QString::fromUtf16(name));
         label->setFont(proportionalFont());
@@ -111,12 +112,12 @@ void frmTessarin::createControls()
     caption(u"lblSpellSumTitile", u"スペル："_s, 7440, 885, 840);
     caption(u"lblCommandSumTitle", u"コマンド："_s, 8760, 885, 960);
     caption(u"lblSumTitle", u"合計："_s, 10320, 885, 600);
-    lblSideTitle_ = caption(u"lblSideTitle", u"：サイド枚数"_s, 13620, 570, 1335);
-    lblSideTitle_->hide();
-    lblMessage_ = caption(u"lblMessage", MainWindowText::sortHint(), 13080, 960, 3495);
-    lblMessage_->hide();
+    QLabel* lblSideTitle = caption(u"lblSideTitle", u"：サイド枚数"_s, 13620, 570, 1335);
+    lblSideTitle->hide();
+    QLabel* lblMessage = caption(u"lblMessage", MainWindowText::sortHint(), 13080, 960, 3495);
+    lblMessage->hide();
 
-    auto count = [this](QLabel*& label, const char16_t* name, qint32 l, qint32 t, qint32 w) {
+    auto count = [&](QLabel*& label, const char16_t* name, qint32 l, qint32 t, qint32 w) {
         label = new QLabel(u"0"_s, this);
         label->setObjectName(QString::fromUtf16(name));
         label->setFont(fixedFont());
@@ -135,34 +136,39 @@ void frmTessarin::createControls()
     lblSide_->hide();
     lblSideSum_->hide();
     showTotals();
-    createPreviewPane();
+
+    const ViewOptions::Controls viewed{
+        chkFull, chkSide, chkOption, lblMessage, {cmdSideReset_, lblSideSum_, lblSide_, lblSideTitle}, fpsCardList_};
+    view_ = std::make_unique<ViewOptions>(*this, twips_, state_.fpsCardList, ui_, viewed);
+    view_->widthFitted = [this] { tools_->followWindow(); };
+    search_ = std::make_unique<SearchController>(*this, *this, *fpsCardList_->cardModel(), state_.serch);
+    cards_ = std::make_unique<CardDisplay>(*this, twips_, state_.fpsCardList);
+    connect(fpsCardList_, &CardGridView::LeaveCell, this, &frmTessarin::fpsCardList_LeaveCell);
+    connect(fpsCardList_, &CardGridView::DblClick, this, &frmTessarin::fpsCardList_DblClick);
+    connect(fpsCardList_, &CardGridView::KeyDown, this, &frmTessarin::fpsCardList_KeyDown);
 }
 
 bool frmTessarin::Form_Load()
 {
     modFuncRim::fsubRemoveCloseMenu(this);
     setWindowTitle(AppInfo::plainWindowTitle());
-    baseWidth_ = twips_.fromPx(width());
-    widthMargin_ = baseWidth_ - twips_.fromPx(fpsCardList_->width());
-    heightMargin_ = twips_.fromPx(height() - fpsCardList_->height());
-    measured_ = true;
+    view_->measure();
     if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect g = s->availableGeometry();
         move(g.x() + std::max((g.width() - frameGeometry().width()) / 2, 0),
              g.y() + std::max((g.height() - frameGeometry().height()) / 2, 0));
     }
-    fsubLoadSerch();
+    search_->fsubLoadSerch();
     if (flngLoadCardList(state_, ui_, true) != 0)
         return false;
-    fsubTakeSerchSetup(true);
-    frmSerch_->plngInitialize();
+    search_->fsubTakeSerchSetup(true);
+    search_->plngInitialize();
     fpsCardList_Click(1, 1);
     return true;
 }
 
 // Runs an event handler: a run-time error that reaches it is reported and the program goes on.
-template <typename F>
-void frmTessarin::handle(F&& body)
+void frmTessarin::handle(const std::function<void()>& body)
 {
     try {
         body();
@@ -196,7 +202,7 @@ void frmTessarin::showTotals()
         pal.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(pal);
     }
-    fsubStatsChanged();
+    tools_->deckChanged();
 }
 
 void frmTessarin::cmdClose_Click()
@@ -220,8 +226,8 @@ void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
     if (flngLoadCardList(state_, ui_, true) == 0) {
-        fsubTakeSerchSetup(true);
-        fsubRefilter();
+        search_->fsubTakeSerchSetup(true);
+        search_->fsubRefilter();
     }
     cmdReset_->setText(MainWindowText::resetCaption());
 }
@@ -234,14 +240,6 @@ void frmTessarin::cmdSideReset_Click()
     cmdSideReset_->setText(MainWindowText::resetCaption());
 }
 
-void frmTessarin::fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown)
-{
-    handle([&] {
-        ::fpsCardList_ButtonClicked(state_.fpsCardList, state_.totals, state_.limits, Col, Row, ButtonDown);
-        showTotals();
-    });
-}
-
 void frmTessarin::cmdOpen_Click()
 {
     QString none;
@@ -250,18 +248,49 @@ void frmTessarin::cmdOpen_Click()
 
 void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
 
-void frmTessarin::saveDeckSheet()
-{
-    handle([this] { ::saveDeckSheet(state_, ui_); });
-}
-
 qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
     const quint64 loads = state_.catalogueLoads;
     const qint32 result = ::plngOpenFile(state_, ui_, istrFileName);
-    fsubTakeSerchSetup(false);
+    search_->fsubTakeSerchSetup(false);
     // After the deck's counts, so that count conditions see the deck just opened.
     if (state_.catalogueLoads != loads)
-        fsubRefilter();
+        search_->fsubRefilter();
     return result;
+}
+
+void frmTessarin::cmdSerch_Click() { search_->showDialog(); }
+frmSerch* frmTessarin::serch() const { return search_->serch(); }
+
+void frmTessarin::showDeckStats() { tools_->showDeckStats(); }
+frmDeckStats* frmTessarin::deckStats() const { return tools_->deckStats(); }
+void frmTessarin::saveDeckSheet() { tools_->saveDeckSheet(); }
+
+qint32 frmTessarin::flngDiffSize(qint32 ilngDiff, bool ibolHide) { return view_->flngDiffSize(ilngDiff, ibolHide); }
+void frmTessarin::chkFull_Click(bool checked)
+{
+    flngDiffSize(checked ? ViewOptions::kFullWidth : -ViewOptions::kFullWidth, !checked);
+}
+void frmTessarin::chkSide_Click(bool checked)
+{
+    flngDiffSize(checked ? ViewOptions::kSideWidth : -ViewOptions::kSideWidth, !checked);
+}
+void frmTessarin::chkOption_Click(bool checked)
+{
+    flngDiffSize(checked ? ViewOptions::kOptionWidth : -ViewOptions::kOptionWidth, !checked);
+}
+qint32 frmTessarin::baseWidth() const { return view_->baseWidth(); }
+qint32 frmTessarin::widthMargin() const { return view_->widthMargin(); }
+qint32 frmTessarin::heightMargin() const { return view_->heightMargin(); }
+
+void frmTessarin::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmTessarin::Form_Resize()
+{
+    if (view_)
+        view_->resized();
 }

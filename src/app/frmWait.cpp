@@ -1,7 +1,6 @@
 #include "frmWait.h"
 
-#include "Twips.h"
-
+#include "platform/Twips.h"
 #include "platform/modFuncRim.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QColor>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "CardLayout.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 class PictureBox;
 class QLabel;

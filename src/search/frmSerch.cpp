@@ -96,9 +96,8 @@ void frmSerch::fsubTakeSetup(const SearchSetup& setup, bool withLists)
     static_cast<SearchMaxima&>(*this) = setup;
     if (!withLists)
         return;
-    const QStringList* sources[] = {&setup.lstSpell, &setup.lstClass, &setup.lstSkill};
-    for (qsizetype i = 0; i < lists_.size(); ++i)
-        lists_[i].lst->setTexts(*sources[i]);
+    for (const List& l : lists_)
+        l.lst->setTexts(setup.*l.items);
 }
 
 void frmSerch::fsubShowCount(qint32 shown, qint32 total)

@@ -14,6 +14,11 @@ class QListWidget;
 class QPushButton;
 class SerchHost;
 struct SearchConditions;
+namespace SearchFields {
+struct Range;
+struct Text;
+struct List;
+}  // namespace SearchFields
 
 // The search conditions dialog: the condition controls, their enabling rules, the bound lists and
 // the buttons. Created once and only shown and hidden, so its conditions persist. Its maxima
@@ -46,20 +51,25 @@ public:
     void fsubShowCount(qint32 shown, qint32 total);
 
 private:
+    // The controls of one condition of SearchFields' tables, which they were built from.
     struct Range {
+        const SearchFields::Range* field;
         QCheckBox* chk;
         QComboBox *lower, *upper, *sel;
         QLabel *lblLower, *lblUpper;
         qint32 SearchMaxima::*maximum;
     };
     struct Text {
+        const SearchFields::Text* field;
         QCheckBox* chk;
         QLineEdit *txt1, *txt2;
         QComboBox *connector, *sel;
     };
     struct List {
+        const SearchFields::List* field;
         QCheckBox* chk;
         CheckList* lst;
+        QStringList SearchSetup::*items;  // what a full load offers in it
     };
 
     void createControls();
@@ -82,9 +92,9 @@ private:
     QCheckBox *chkNo_ = nullptr, *chkType_ = nullptr;
     QListWidget* lstNo_ = nullptr;
     QCheckBox *chkTypeCharacter_ = nullptr, *chkTypeSpell_ = nullptr, *chkTypeCommand_ = nullptr;
-    QList<Range> ranges_;  // main deck, side board, Glaze, Node, Cost, Upkeep, Attack, Toughness
-    QList<Text> texts_;    // name, card text, flavour, illustrator
-    QList<List> lists_;    // spell owner, race, skill
+    QList<Range> ranges_;
+    QList<Text> texts_;
+    QList<List> lists_;
     QPushButton *OKButton_ = nullptr, *cmdDefault_ = nullptr, *CancelButton_ = nullptr;
     QLabel* lblShown_ = nullptr;
     qint32 runs_ = 0;  // plngSetSerch calls under way: a header sort may run one inside another

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-using namespace SearchFields;
-
 namespace {
 
 QStringList checkedTexts(const QListWidget* lst)
@@ -56,26 +54,24 @@ SearchConditions frmSerch::fsubGetConditions() const
     c.chkTypeCharacter = chkTypeCharacter_->isChecked();
     c.chkTypeSpell = chkTypeSpell_->isChecked();
     c.chkTypeCommand = chkTypeCommand_->isChecked();
-    for (qsizetype i = 0; i < ranges_.size(); ++i) {
-        const Range& r = ranges_[i];
-        const SearchFields::Range& f = kRanges[i];
+    for (const Range& r : ranges_) {
+        const SearchFields::Range& f = *r.field;
         c.*f.chk = r.chk->isChecked();
         c.*f.lower = r.lower->currentText();
         c.*f.upper = r.upper->currentText();
         c.*f.selector = r.sel->currentIndex();
     }
-    for (qsizetype i = 0; i < texts_.size(); ++i) {
-        const Text& t = texts_[i];
-        const SearchFields::Text& f = kTexts[i];
+    for (const Text& t : texts_) {
+        const SearchFields::Text& f = *t.field;
         c.*f.chk = t.chk->isChecked();
         c.*f.text1 = t.txt1->text();
         c.*f.connector = t.connector->currentIndex();
         c.*f.text2 = t.txt2->text();
         c.*f.selector = t.sel->currentIndex();
     }
-    for (qsizetype i = 0; i < lists_.size(); ++i) {
-        c.*kLists[i].chk = lists_[i].chk->isChecked();
-        c.*kLists[i].items = checkedTexts(lists_[i].lst);
+    for (const List& l : lists_) {
+        c.*l.field->chk = l.chk->isChecked();
+        c.*l.field->items = checkedTexts(l.lst);
     }
     return c;
 }
@@ -89,25 +85,23 @@ void frmSerch::fsubSetConditions(const SearchConditions& c)
     chkTypeCharacter_->setChecked(c.chkTypeCharacter);
     chkTypeSpell_->setChecked(c.chkTypeSpell);
     chkTypeCommand_->setChecked(c.chkTypeCommand);
-    for (qsizetype i = 0; i < ranges_.size(); ++i) {
-        const Range& r = ranges_[i];
-        const SearchFields::Range& f = kRanges[i];
+    for (const Range& r : ranges_) {
+        const SearchFields::Range& f = *r.field;
         r.chk->setChecked(c.*f.chk);
         selectBound(r.lower, c.*f.lower);
         selectBound(r.upper, c.*f.upper);
         r.sel->setCurrentIndex(c.*f.selector);
     }
-    for (qsizetype i = 0; i < texts_.size(); ++i) {
-        const Text& t = texts_[i];
-        const SearchFields::Text& f = kTexts[i];
+    for (const Text& t : texts_) {
+        const SearchFields::Text& f = *t.field;
         t.chk->setChecked(c.*f.chk);
         t.txt1->setText(c.*f.text1);
         t.connector->setCurrentIndex(c.*f.connector);
         t.txt2->setText(c.*f.text2);
         t.sel->setCurrentIndex(c.*f.selector);
     }
-    for (qsizetype i = 0; i < lists_.size(); ++i) {
-        lists_[i].chk->setChecked(c.*kLists[i].chk);
-        checkTexts(lists_[i].lst, c.*kLists[i].items);
+    for (const List& l : lists_) {
+        l.chk->setChecked(c.*l.field->chk);
+        checkTexts(l.lst, c.*l.field->items);
     }
 }

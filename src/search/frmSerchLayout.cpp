@@ -3,9 +3,10 @@
 #include "frmSerch.h"
 
 #include "CheckList.h"
+#include "SearchFields.h"
 #include "frmSerchText.h"
 
-#include "app/Twips.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <iterator>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -27,13 +31,73 @@ constexpr qint32 kLine = 420, kControlHeight = 330;
 constexpr qint32 kSetTop = 120, kSetListTop = 510, kSetListHeight = 630;
 constexpr qint32 kTypeTop = 1260;
 constexpr qint32 kRangeTop = 1680;
-constexpr qint32 kTextTop = 5100;
+// A band is a line per condition of its table, and a small gap.
+constexpr qint32 kBandGap = 60;
+constexpr qint32 kRangeBottom = kRangeTop + qint32(std::size(SearchFields::kRanges) - 1) * kLine + kControlHeight;
+constexpr qint32 kTextTop = kRangeTop + qint32(std::size(SearchFields::kRanges)) * kLine + kBandGap;
 constexpr qint32 kListLeft = 6960, kListGap = 60, kListTop = 1650;
 constexpr qint32 kButtonWidth = 1920, kButtonHeight = 450, kButtonPitch = 540;
 constexpr qint32 kButtonLeft = kWidth - kLabelLeft - kButtonWidth;
 // Under the text band: the count of rows shown at the left, the condition files at the right.
-constexpr qint32 kFooterTop = 6840;
+constexpr qint32 kFooterTop = kTextTop + qint32(std::size(SearchFields::kTexts)) * kLine + kBandGap;
 constexpr qint32 kHeight = kFooterTop + kButtonHeight + kLabelLeft;
+
+// How each condition of SearchFields' tables looks in the dialog, found by its name: a condition
+// without a look, or a look without a condition, does not compile.
+struct RangeLook {
+    const char16_t *name, *caption;
+    int lowerLabel, upperLabel;  // "lblSel_" numbers of the "以上" and "以下" labels
+    qint32 SearchMaxima::*maximum;
+};
+constexpr RangeLook kRangeLooks[] = {
+    {u"Number", u"投入枚数", 0, 7, &SearchMaxima::pNumberMax},
+    {u"Side", u"サイド枚数", 15, 14, &SearchMaxima::pNumberMax},
+    {u"Glaze", u"グレイズ", 1, 8, &SearchMaxima::pGlazeMax},
+    {u"Node", u"ノード", 2, 9, &SearchMaxima::pNodeMax},
+    {u"Cost", u"コスト", 3, 10, &SearchMaxima::pCostMax},
+    {u"Upkeep", u"維持コスト", 4, 11, &SearchMaxima::pUpkeepMax},
+    {u"Attack", u"攻撃力", 5, 12, &SearchMaxima::pAttackMax},
+    {u"Toughness", u"耐久力", 6, 13, &SearchMaxima::pToughnessMax},
+};
+
+struct TextLook {
+    const char16_t *name, *caption;
+};
+constexpr TextLook kTextLooks[] = {
+    {u"Name", u"カード名"}, {u"Ability", u"カードテキスト"}, {u"Text", u"フレーバー"}, {u"Illustration", u"絵師"}};
+
+struct ListLook {
+    const char16_t *name, *caption;
+    qint32 width, labelWidth;
+    QStringList SearchSetup::*items;
+};
+// The spell owners' list is as wide as the sample catalogue's longest owner.
+constexpr ListLook kListLooks[] = {{u"Spell", u"スペル所持者", 2520, 1200, &SearchSetup::lstSpell},
+                                   {u"Class", u"種族", 1740, 780, &SearchSetup::lstClass},
+                                   {u"Skill", u"戦術など", 1740, 900, &SearchSetup::lstSkill}};
+
+template <typename Look, std::size_t N>
+constexpr const Look* lookOf(const Look (&looks)[N], std::u16string_view name)
+{
+    for (const Look& look : looks)
+        if (name == look.name)
+            return &look;
+    return nullptr;
+}
+
+template <typename Field, std::size_t F, typename Look, std::size_t L>
+constexpr bool pairedByName(const Field (&fields)[F], const Look (&looks)[L])
+{
+    if (F != L)
+        return false;
+    for (const Field& field : fields)
+        if (!lookOf(looks, field.name))
+            return false;
+    return true;
+}
+static_assert(pairedByName(SearchFields::kRanges, kRangeLooks));
+static_assert(pairedByName(SearchFields::kTexts, kTextLooks));
+static_assert(pairedByName(SearchFields::kLists, kListLooks));
 
 class Placer {
 public:
@@ -106,35 +170,26 @@ void frmSerch::createControls()
     });
 
     createRanges(kRangeTop);
-    createLists(kTypeTop, kRangeTop + 7 * kLine + kControlHeight);
+    createLists(kTypeTop, kRangeBottom);
     createTexts(kTextTop);
     createButtons(kTextTop);
 }
 
 void frmSerch::createRanges(qint32 top)
 {
-    struct Row {
-        const char16_t *name, *caption;
-        int lowerLabel, upperLabel;
-        qint32 SearchMaxima::*maximum;
-    };
-    static constexpr Row kRanges[] = {
-        {u"Number", u"投入枚数", 0, 7, &SearchMaxima::pNumberMax},   {u"Side", u"サイド枚数", 15, 14, &SearchMaxima::pNumberMax},
-        {u"Glaze", u"グレイズ", 1, 8, &SearchMaxima::pGlazeMax},     {u"Node", u"ノード", 2, 9, &SearchMaxima::pNodeMax},
-        {u"Cost", u"コスト", 3, 10, &SearchMaxima::pCostMax},        {u"Upkeep", u"維持コスト", 4, 11, &SearchMaxima::pUpkeepMax},
-        {u"Attack", u"攻撃力", 5, 12, &SearchMaxima::pAttackMax},    {u"Toughness", u"耐久力", 6, 13, &SearchMaxima::pToughnessMax},
-    };
     Placer p(this);
-    for (const Row& s : kRanges) {
-        const QString name = QString::fromUtf16(s.name);
+    for (const SearchFields::Range& f : SearchFields::kRanges) {
+        const RangeLook& look = *lookOf(kRangeLooks, f.name);
+        const QString name = QString::fromUtf16(f.name);
         Range r{};
-        r.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
+        r.field = &f;
+        r.chk = p.head(name, look.caption, top, frmSerchText::noCondition());
         r.lower = p.choice(u"cmb%1L"_s.arg(name), kFirstControl, top, 840);
-        r.lblLower = p.label(u"lblSel_%1"_s.arg(s.lowerLabel), frmSerchText::atLeast(), 3720, top, 480);
+        r.lblLower = p.label(u"lblSel_%1"_s.arg(look.lowerLabel), frmSerchText::atLeast(), 3720, top, 480);
         r.upper = p.choice(u"cmb%1U"_s.arg(name), 4260, top, 840);
-        r.lblUpper = p.label(u"lblSel_%1"_s.arg(s.upperLabel), frmSerchText::atMost(), 5160, top, 480);
+        r.lblUpper = p.label(u"lblSel_%1"_s.arg(look.upperLabel), frmSerchText::atMost(), 5160, top, 480);
         r.sel = p.choice(u"cmb%1Sel"_s.arg(name), 5700, top, 1140, frmSerchText::rangeSelectors());
-        r.maximum = s.maximum;
+        r.maximum = look.maximum;
         ranges_.append(r);
         const qsizetype i = ranges_.size() - 1;
         auto toggle = [this, i] { fsubToggleRange(ranges_[i]); };
@@ -146,16 +201,13 @@ void frmSerch::createRanges(qint32 top)
 
 void frmSerch::createTexts(qint32 top)
 {
-    struct Row {
-        const char16_t *name, *caption;
-    };
-    static constexpr Row kTexts[] = {
-        {u"Name", u"カード名"}, {u"Ability", u"カードテキスト"}, {u"Text", u"フレーバー"}, {u"Illustration", u"絵師"}};
     Placer p(this);
-    for (const Row& s : kTexts) {
-        const QString name = QString::fromUtf16(s.name);
+    for (const SearchFields::Text& f : SearchFields::kTexts) {
+        const TextLook& look = *lookOf(kTextLooks, f.name);
+        const QString name = QString::fromUtf16(f.name);
         Text t{};
-        t.chk = p.head(name, s.caption, top, frmSerchText::noCondition());
+        t.field = &f;
+        t.chk = p.head(name, look.caption, top, frmSerchText::noCondition());
         t.txt1 = p.make<QLineEdit>(u"txt"_s + name + u"1"_s, kFirstControl, top, 2160, kControlHeight);
         t.connector = p.choice(u"cmb"_s + name, 5040, top, 1080, frmSerchText::connectors());
         t.txt2 = p.make<QLineEdit>(u"txt"_s + name + u"2"_s, 6180, top, 2160, kControlHeight);
@@ -171,25 +223,21 @@ void frmSerch::createTexts(qint32 top)
 
 void frmSerch::createLists(qint32 top, qint32 bottom)
 {
-    struct Row {
-        const char16_t *name, *caption;
-        qint32 width, labelWidth;
-    };
-    // The spell owners' list is as wide as the sample catalogue's longest owner.
-    static constexpr Row kLists[] = {
-        {u"Spell", u"スペル所持者", 2520, 1200}, {u"Class", u"種族", 1740, 780}, {u"Skill", u"戦術など", 1740, 900}};
     Placer p(this);
     qint32 left = kListLeft;
-    for (const Row& s : kLists) {
-        const QString name = QString::fromUtf16(s.name);
-        p.label(u"lbl"_s + name, QString::fromUtf16(s.caption), left, top, s.labelWidth);
+    for (const SearchFields::List& f : SearchFields::kLists) {
+        const ListLook& look = *lookOf(kListLooks, f.name);
+        const QString name = QString::fromUtf16(f.name);
+        p.label(u"lbl"_s + name, QString::fromUtf16(look.caption), left, top, look.labelWidth);
         List l{};
-        l.chk = p.make<QCheckBox>(u"chk"_s + name, left + s.labelWidth, top, s.width - s.labelWidth, kControlHeight,
-                                  frmSerchText::all());
-        l.lst = p.make<CheckList>(u"lst"_s + name, left, kListTop, s.width, bottom - kListTop);
+        l.field = &f;
+        l.chk = p.make<QCheckBox>(u"chk"_s + name, left + look.labelWidth, top, look.width - look.labelWidth,
+                                  kControlHeight, frmSerchText::all());
+        l.lst = p.make<CheckList>(u"lst"_s + name, left, kListTop, look.width, bottom - kListTop);
+        l.items = look.items;
         lists_.append(l);
         connect(l.chk, &QCheckBox::toggled, this, [l] { l.lst->setEnabled(!l.chk->isChecked()); });
-        left += s.width + kListGap;
+        left += look.width + kListGap;
     }
 }
 

@@ -1,5 +1,5 @@
-#include "app/frmDeckStats.h"
 #include "app/frmWait.h"
+#include "decktools/frmDeckStats.h"
 #include "search/frmSerch.h"
 
 #include "MainWindowTest.h"

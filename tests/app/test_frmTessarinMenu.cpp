@@ -1,8 +1,8 @@
 #include "MainWindowTest.h"
 
-#include "app/MainWindowText.h"
-#include "app/frmDeckStats.h"
 #include "cardview/frmCard2.h"
+#include "decktools/DeckToolsText.h"
+#include "decktools/frmDeckStats.h"
 #include "sheet/DeckSheet.h"
 
 #include "RecordingUi.h"
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, TheDeckSheetIsSavedAsPngAndAWriteThatFailsIsTold)
     ShownBox box;
     answerNextMessageBox(w.get(), box, QMessageBox::Ok);
     for (QAction* entry : rowMenu(1))
-        if (entry->text() == MainWindowText::menuDeckSheet())
+        if (entry->text() == DeckToolsText::menuDeckSheet())
             entry->trigger();
     EXPECT_EQ(std::tuple(QImage(path).size(), box.text, box.icon, bool(w->deckStats())),
               std::tuple(QSize(1062, 430), path + u"を作成しました。"_s, QMessageBox::Information, false));
