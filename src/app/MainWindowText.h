@@ -17,5 +17,7 @@ inline QString menuDeckDown() { return QStringLiteral("メインから1枚減ら
 inline QString menuSideUp() { return QStringLiteral("サイドに1枚追加"); }
 inline QString menuSideDown() { return QStringLiteral("サイドから1枚減らす"); }
 inline QString menuShowCard() { return QStringLiteral("カードを表示"); }
+inline QString menuRecentDecks() { return QStringLiteral("最近使ったデッキ"); }
+inline QString menuClearRecent() { return QStringLiteral("履歴を消去"); }
 
 }  // namespace MainWindowText

@@ -2,6 +2,7 @@
 
 #include "CardGridModel.h"
 #include "CardGridView.h"
+#include "EditActions.h"
 #include "MainWindowText.h"
 #include "ViewOptions.h"
 
@@ -11,6 +12,7 @@
 #include "deckfile/DeckOpener.h"
 #include "deckfile/DeckSaver.h"
 #include "decktools/DeckTools.h"
+#include "history/HistoryText.h"
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/modFuncRim.h"
@@ -146,6 +148,8 @@ void frmTessarin::createControls()
     connect(fpsCardList_, &CardGridView::LeaveCell, this, &frmTessarin::fpsCardList_LeaveCell);
     connect(fpsCardList_, &CardGridView::DblClick, this, &frmTessarin::fpsCardList_DblClick);
     connect(fpsCardList_, &CardGridView::KeyDown, this, &frmTessarin::fpsCardList_KeyDown);
+    edit_ = std::make_unique<EditActions>(*this, state_, ui_, EditActions::Buttons{cmdOpen_, cmdSave_, cmdSerch_},
+                                          [this](QString path) { plngOpenFile(path); });
 }
 
 bool frmTessarin::Form_Load()
@@ -225,17 +229,20 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    if (flngLoadCardList(state_, ui_, true) == 0) {
-        search_->fsubTakeSerchSetup(true);
-        search_->fsubRefilter();
-    }
+    edit_->recordChange([this] {
+        if (flngLoadCardList(state_, ui_, true) == 0) {
+            search_->fsubTakeSerchSetup(true);
+            search_->fsubRefilter();
+        }
+    }, [] { return HistoryText::reset(); });
     cmdReset_->setText(MainWindowText::resetCaption());
 }
 
 void frmTessarin::cmdSideReset_Click()
 {
     cmdSideReset_->setText(MainWindowText::resettingCaption());
-    fsubSideReset(state_.fpsCardList, state_.totals, ui_);
+    edit_->recordChange([this] { fsubSideReset(state_.fpsCardList, state_.totals, ui_); },
+                        [] { return HistoryText::sideReset(); });
     showTotals();
     cmdSideReset_->setText(MainWindowText::resetCaption());
 }
@@ -246,17 +253,29 @@ void frmTessarin::cmdOpen_Click()
     plngOpenFile(none);
 }
 
-void frmTessarin::cmdSave_Click() { fsubSaveFile(state_, ui_); }
+void frmTessarin::cmdSave_Click()
+{
+    SaveResult saved;
+    fsubSaveFile(state_, ui_, &saved);
+    if (saved.written() && !saved.path.isEmpty())
+        edit_->used(saved.path);
+}
 
 qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
-    const quint64 loads = state_.catalogueLoads;
-    const qint32 result = ::plngOpenFile(state_, ui_, istrFileName);
-    search_->fsubTakeSerchSetup(false);
-    // After the deck's counts, so that count conditions see the deck just opened.
-    if (state_.catalogueLoads != loads)
-        search_->fsubRefilter();
-    return result;
+    qint32 answer = 0;
+    OpenResult opened;
+    edit_->recordChange([&] {
+        const quint64 loads = state_.catalogueLoads;
+        answer = ::plngOpenFile(state_, ui_, istrFileName, &opened);
+        search_->fsubTakeSerchSetup(false);
+        // After the deck's counts, so that count conditions see the deck just opened.
+        if (state_.catalogueLoads != loads)
+            search_->fsubRefilter();
+    }, [this] { return HistoryText::opening(state_.deckName); });
+    if (opened.outcome == OpenResult::Outcome::Opened)
+        edit_->used(opened.path);
+    return answer;
 }
 
 void frmTessarin::cmdSerch_Click() { search_->showDialog(); }

@@ -14,6 +14,7 @@
 class CardDisplay;
 class CardGridView;
 class DeckTools;
+class EditActions;
 class QLabel;
 class QPushButton;
 class SearchController;
@@ -55,6 +56,7 @@ public:
     Ui& ui() { return ui_; }
     CardGridView* grid() const { return fpsCardList_; }
     const Twips& twips() const { return twips_; }
+    EditActions& edit() const { return *edit_; }
 
     // Layout measures in twips of the outer window, frame included as the window manager has it now.
     qint32 baseWidth() const;
@@ -99,4 +101,5 @@ private:
     std::unique_ptr<ViewOptions> view_;
     std::unique_ptr<SearchController> search_;
     std::unique_ptr<CardDisplay> cards_;
+    std::unique_ptr<EditActions> edit_;
 };

@@ -2,6 +2,7 @@
 // context menu of a card row.
 
 #include "CardGridView.h"
+#include "EditActions.h"
 #include "MainWindowText.h"
 #include "frmTessarin.h"
 
@@ -15,7 +16,8 @@
 void frmTessarin::fpsCardList_ButtonClicked(qint32 Col, qint32 Row, qint16 ButtonDown)
 {
     handle([&] {
-        ::fpsCardList_ButtonClicked(state_.fpsCardList, state_.totals, state_.limits, Col, Row, ButtonDown);
+        Q_UNUSED(ButtonDown);
+        edit_->press(Col, Row);
         showTotals();
     });
 }
@@ -74,6 +76,7 @@ void frmTessarin::fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos)
     menu->addAction(MainWindowText::menuShowCard(), this, [this, Row] { fpsCardList_DblClick(colName, Row); });
     menu->addSeparator();
     tools_->addMenuEntries(*menu);
+    edit_->addMenuEntries(*menu);
     menu->popup(globalPos);
 }
 

@@ -83,10 +83,17 @@ void Deck::set(CardNumber number, CardCounts counts)
 
 qint32 Deck::applyTo(CardGrid& grid, Totals& totals, const Limits& limits) const
 {
-    const QList<Difference> changes = difference(fromGrid(grid), *this);
-    std::vector<qint32> rows(size_t(changes.size()));
-    for (qsizetype i = 0; i < changes.size(); ++i)
-        rows[size_t(i)] = grid.rowOf(changes[i].number);
+    std::vector<Card> cards;
+    for (const Difference& d : difference(fromGrid(grid), *this))
+        cards.push_back({d.number, d.b});
+    return pressInto(grid, totals, limits, cards);
+}
+
+qint32 Deck::pressInto(CardGrid& grid, Totals& totals, const Limits& limits, const std::vector<Card>& cards)
+{
+    std::vector<qint32> rows(cards.size());
+    for (size_t i = 0; i < cards.size(); ++i)
+        rows[i] = grid.rowOf(cards[i].number);
     // A press reads the card's type, whose text lies somewhere in the catalogue: fetching a later
     // card's ahead keeps the presses from waiting on memory one by one.
     constexpr size_t kAhead = 8;
@@ -98,12 +105,9 @@ qint32 Deck::applyTo(CardGrid& grid, Totals& totals, const Limits& limits) const
         const qint32 row = rows[i];
         if (row == 0)
             continue;  // a card the catalogue does not have
-        const Difference& d = changes[qsizetype(i)];
-        if (d.a.side != 0)
-            pressTo(grid, totals, limits, row, colSide, 0);
-        pressTo(grid, totals, limits, row, colDeck, d.b.main);
-        if (d.b.side != 0)
-            pressTo(grid, totals, limits, row, colSide, d.b.side);
+        pressTo(grid, totals, limits, row, colSide, 0);
+        pressTo(grid, totals, limits, row, colDeck, cards[i].counts.main);
+        pressTo(grid, totals, limits, row, colSide, cards[i].counts.side);
         ++changed;
     }
     return changed;

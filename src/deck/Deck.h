@@ -44,6 +44,8 @@ public:
     // main count to the deck's, then its side-board change to the deck's. Cards the grid lacks are
     // left out, as a deck opening leaves them out. Answers the cards whose counts changed.
     qint32 applyTo(CardGrid& grid, Totals& totals, const Limits& limits) const;
+    // The same for the listed cards only, whatever the rest of the grid holds.
+    static qint32 pressInto(CardGrid& grid, Totals& totals, const Limits& limits, const std::vector<Card>& cards);
 
     // The cards whose counts differ between a and b, in catalogue order.
     struct Difference {

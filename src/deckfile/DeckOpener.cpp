@@ -80,9 +80,11 @@ OpenResult openDeckFile(EditorState& state, Ui& ui, QString& istrFileName)
     return result;
 }
 
-qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName)
+qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, OpenResult* answer)
 {
     const OpenResult result = openDeckFile(state, ui, istrFileName);
+    if (answer)
+        *answer = result;
     if (result.outcome == OpenResult::Outcome::Unreadable) {
         // Missing or unreadable (a folder, a device, a pipe): the deck and title on screen are kept.
         ui.messageBox(DeckFileText::unreadableFileMessage(result.path), AppInfo::appTitle(), MsgIcon::Error,

@@ -49,7 +49,8 @@ OpenResult openDeckFile(EditorState& state, Ui& ui, QString& istrFileName);
 
 // The same, telling the user what the opening says: a file that cannot be read, a read error, an
 // error in a record (its description and the file). Answers 0.
-qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName);
+// `result`, when given, receives what the opening did.
+qint32 plngOpenFile(EditorState& state, Ui& ui, QString& istrFileName, OpenResult* result = nullptr);
 
 // The name shown in the title for a given path: the text after its last separator.
 QString deckDisplayName(const QString& path);

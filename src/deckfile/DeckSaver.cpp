@@ -83,12 +83,14 @@ SaveResult saveDeckFile(const EditorState& state, Ui& ui, const QString& path)
     return result;
 }
 
-void fsubSaveFile(EditorState& state, Ui& ui)
+void fsubSaveFile(EditorState& state, Ui& ui, SaveResult* answer)
 {
     const QString path = ui.chooseSaveFile(DeckFileText::saveFilter());
     if (path.isEmpty())
         return;
     const SaveResult saved = saveDeckFile(state, ui, path);
+    if (answer)
+        *answer = saved;
     if (!saved.written()) {
         ui.messageBox(DeckFileText::saveFailedMessage(path, saved.reason()), DeckFileText::saveTitle(), MsgIcon::Error,
                       MsgButtons::Ok);

@@ -16,4 +16,5 @@ QByteArray deckFileBytes(const EditorState& state, Ui& ui);
 SaveResult saveDeckFile(const EditorState& state, Ui& ui, const QString& path);
 
 // Saves into a file the user chooses, and tells the user how it went.
-void fsubSaveFile(EditorState& state, Ui& ui);
+// `saved`, when given, receives what the save did (a null path when the dialog was cancelled).
+void fsubSaveFile(EditorState& state, Ui& ui, SaveResult* saved = nullptr);

@@ -12,10 +12,11 @@ namespace {
 
 void show(EditorState& state, Ui& ui, const DeckStep& step, bool after)
 {
-    Deck deck = Deck::fromGrid(state.fpsCardList);
+    std::vector<Deck::Card> cards;
+    cards.reserve(size_t(step.changes.size()));
     for (const Deck::Difference& d : step.changes)
-        deck.set(d.number, after ? d.b : d.a);
-    deck.applyTo(state.fpsCardList, state.totals, state.limits);
+        cards.push_back({d.number, after ? d.b : d.a});
+    Deck::pressInto(state.fpsCardList, state.totals, state.limits, cards);
     state.deckName = after ? step.deckAfter : step.deckBefore;
     ui.setWindowTitle(state.deckName.isEmpty() ? AppInfo::plainWindowTitle()
                                                : AppInfo::fileWindowTitle(state.deckName));

@@ -23,6 +23,7 @@ cat > "$work/inner.sh" <<'INNER'
 set -u
 bin=$1; title=$2; work=$3
 fail() { echo "FAIL: $*"; exit 1; }
+export XDG_CONFIG_HOME="$work/config"  # the recent decks of this run only
 wait_window() {  # name regex, seconds
   for _ in $(seq 1 $(( $2 * 10 ))); do
     id=$(xdotool search --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return 0; }

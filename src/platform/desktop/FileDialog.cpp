@@ -49,6 +49,8 @@ void FileDialog::accept()
 
 QString FileDialog::lastFolder() { return rememberedFolder(); }
 
+void FileDialog::setLastFolder(const QString& folder) { rememberedFolder() = folder; }
+
 QString FileDialog::missingFolderMessage(const QString& folder)
 {
     return folder + u"\nフォルダが見つかりません。\nフォルダ名が正しいか確認してください。"_s;

@@ -16,5 +16,8 @@ public:
     void accept() override;
 
     static QString lastFolder();
+    // Where the next dialog starts when none of this run was accepted yet (a folder kept from an
+    // earlier run).
+    static void setLastFolder(const QString& folder);
     static QString missingFolderMessage(const QString& folder);
 };
