@@ -106,15 +106,9 @@ bool HandTrial::setDeck(const Deck& deck, quint64 seed)
     return true;
 }
 
-std::span<const CardNumber> HandTrial::hand() const
-{
-    return std::span<const CardNumber>(pile_.data(), size_t(openingSize()));
-}
+std::vector<CardNumber> HandTrial::hand() const { return {pile_.begin(), pile_.begin() + openingSize()}; }
 
-std::span<const CardNumber> HandTrial::draws() const
-{
-    return std::span<const CardNumber>(pile_.data() + openingSize(), size_t(drawn_ - openingSize()));
-}
+std::vector<CardNumber> HandTrial::draws() const { return {pile_.begin() + openingSize(), pile_.begin() + drawn_}; }
 
 QString cardName(const CardGrid& grid, CardNumber number)
 {

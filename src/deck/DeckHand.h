@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <random>
-#include <span>
 #include <vector>
 
 class CardGrid;
@@ -65,9 +64,10 @@ public:
     // A change to the deck starts a new shuffle with seed; the same deck changes nothing (false).
     bool setDeck(const Deck& deck, quint64 seed);
 
-    // The opening hand (fewer cards when the deck is smaller), the cards drawn after it.
-    std::span<const CardNumber> hand() const;
-    std::span<const CardNumber> draws() const;
+    // The opening hand (fewer cards when the deck is smaller), the cards drawn after it: copies,
+    // so that they outlive the trial.
+    std::vector<CardNumber> hand() const;
+    std::vector<CardNumber> draws() const;
     qint32 deckSize() const { return qint32(pile_.size()); }
     qint32 drawn() const { return drawn_; }  // hand and draws
     qint32 left() const { return deckSize() - drawn_; }

@@ -11,7 +11,7 @@ namespace {
 
 CardNumber no(qint32 n) { return CardNumber::regular(n); }
 
-std::vector<qint32> values(std::span<const CardNumber> cards)
+std::vector<qint32> values(const std::vector<CardNumber>& cards)
 {
     std::vector<qint32> out;
     for (CardNumber c : cards)
