@@ -151,9 +151,30 @@ const std::vector<std::pair<CardNumber, qint32>>& DeckListCards::cards()
     return cards_;
 }
 
+namespace {
+
+// Characters NFKC leaves as they are whatever stands around them (no compatibility form, nothing
+// that combines): printable ASCII, kana, the long-vowel mark and the middle dot, the common CJK
+// ideographs. Names of nothing else need no normalisation, which costs many times more.
+bool keptByNfkc(char16_t c)
+{
+    return (c >= 0x20 && c < 0x7f) || (c >= 0x3041 && c <= 0x3096) || (c >= 0x30a1 && c <= 0x30fc) ||
+           (c >= 0x4e00 && c <= 0x9fff);
+}
+
+// A name its own folded form: kept by NFKC, and without a blank.
+bool foldsToItself(QStringView name)
+{
+    return std::all_of(name.begin(), name.end(), [](QChar c) { return keptByNfkc(c.unicode()) && c != u' '; });
+}
+
+}  // namespace
+
 QString DeckListCards::folded(QStringView name)
 {
-    QString s = name.toString().normalized(QString::NormalizationForm_KC);
+    QString s = std::all_of(name.begin(), name.end(), [](QChar c) { return keptByNfkc(c.unicode()); })
+                    ? name.toString()
+                    : name.toString().normalized(QString::NormalizationForm_KC);
     s.removeIf([](QChar c) { return isBlank(c); });
     return s;
 }
@@ -164,42 +185,74 @@ std::optional<CardNumber> DeckListCards::byNumber(QStringView text) const
     return n && grid_.rowOf(*n) != 0 ? n : std::nullopt;
 }
 
-std::optional<DeckListCards::Found> DeckListCards::byName(QStringView name)
+void DeckListCards::index()
 {
-    if (!named_) {
-        named_ = true;
-        names_.reserve(qsizetype(cards().size()));
-        for (const auto& [number, row] : cards()) {
-            const auto it = names_.find(grid_.cellView(colName, row));
-            if (it == names_.end())
-                names_.insert(grid_.cellView(colName, row), {number, 1});
-            else
-                ++it->cards;
+    if (indexed_)
+        return;
+    indexed_ = true;
+    const auto& list = cards();
+    // Names lie far apart among the other texts of the catalogue: fetching a later card's ahead
+    // keeps the reads from waiting on memory one by one.
+    constexpr size_t kAhead = 16;
+    // A name that folds to itself is found loosely through names_; only the others are folded,
+    // into one store whose views are taken once it has stopped growing.
+    struct Folded {
+        size_t card;
+        qsizetype at, size;
+    };
+    std::vector<Folded> others;
+    names_.reserve(qsizetype(list.size()));
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i + kAhead < list.size())
+            __builtin_prefetch(grid_.cellView(colName, list[i + kAhead].second).data());
+        const QStringView name = grid_.cellView(colName, list[i].second);
+        const auto it = names_.find(Name{name});
+        if (it == names_.end())
+            names_.insert(Name{name}, {list[i].first, 1});
+        else
+            ++it->cards;
+        if (!foldsToItself(name)) {
+            const QString f = folded(name);
+            others.push_back({i, foldedStore_.size(), f.size()});
+            foldedStore_ += f;
         }
     }
-    const auto it = names_.constFind(name);
+    foldedNames_.reserve(qsizetype(others.size()));
+    for (const Folded& f : others) {
+        const Name key{QStringView(foldedStore_).mid(f.at, f.size)};
+        const auto it = foldedNames_.find(key);
+        if (it == foldedNames_.end())
+            foldedNames_.insert(key, {list[f.card].first, 1});
+        else
+            ++it->cards;
+    }
+}
+
+std::optional<DeckListCards::Found> DeckListCards::byName(QStringView name)
+{
+    index();
+    const auto it = names_.constFind(Name{name});
     return it == names_.cend() ? std::nullopt : std::optional(Found{it->first, it->cards > 1});
 }
 
 std::optional<DeckListCards::Found> DeckListCards::byFoldedName(QStringView name)
 {
-    if (!folded_) {
-        folded_ = true;
-        foldedNames_.reserve(qsizetype(cards().size()));
-        for (const auto& [number, row] : cards()) {
-            QString key = folded(grid_.cellView(colName, row));
-            const auto it = foldedNames_.find(key);
-            if (it == foldedNames_.end())
-                foldedNames_.insert(std::move(key), {number, 1});
-            else
-                ++it->cards;
-        }
-    }
+    index();
     const QString key = folded(name);
     if (key.isEmpty())
         return std::nullopt;
-    const auto it = foldedNames_.constFind(key);
-    return it == foldedNames_.cend() ? std::nullopt : std::optional(Found{it->first, it->cards > 1});
+    // The cards named key itself (when key folds to itself), and those whose names fold to it.
+    std::optional<Entry> found;
+    const auto add = [&](const QHash<Name, Entry>& hash) {
+        const auto it = hash.constFind(Name{key});
+        if (it == hash.cend())
+            return;
+        found = found ? Entry{std::min(found->first, it->first), found->cards + it->cards} : *it;
+    };
+    if (foldsToItself(key))
+        add(names_);
+    add(foldedNames_);
+    return found ? std::optional(Found{found->first, found->cards > 1}) : std::nullopt;
 }
 
 std::optional<DeckListCards::Found> DeckListCards::find(QStringView text)

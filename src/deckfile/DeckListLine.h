@@ -51,11 +51,27 @@ private:
     std::optional<Found> byFoldedName(QStringView name);
     // Rows in catalogue order.
     const std::vector<std::pair<CardNumber, qint32>>& cards();
+    // Both name indexes in one pass over the names.
+    void index();
 
     const CardGrid& grid_;
     std::vector<std::pair<CardNumber, qint32>> cards_;
     bool cardsListed_ = false;
-    QHash<QStringView, Entry> names_;
-    QHash<QString, Entry> foldedNames_;
-    bool named_ = false, folded_ = false;
+    // A name as a hash key: Qt's string hash is several times slower than this one, and a list is
+    // read against every name of the catalogue.
+    struct Name {
+        QStringView text;
+        bool operator==(const Name& other) const { return text == other.text; }
+        friend size_t qHash(const Name& name, size_t seed)
+        {
+            quint64 h = 0xcbf29ce484222325ull ^ seed;
+            for (QChar c : name.text)
+                h = (h ^ c.unicode()) * 0x100000001b3ull;
+            return size_t(h ^ (h >> 29));
+        }
+    };
+    QHash<Name, Entry> names_;        // every name as it is
+    QHash<Name, Entry> foldedNames_;  // the folded forms of the names that are not their own
+    QString foldedStore_;
+    bool indexed_ = false;
 };

@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Six cards and a promotional one: a name two cards share, a name in full-width letters with an
-// ideographic space, one in half-width kana.
+// Seven cards and a promotional one: a name two cards share, a name in full-width letters with an
+// ideographic space and the same name in plain letters, one in half-width kana.
 class DeckListTest : public ::testing::Test {
 protected:
     Fixtures::TempHome home;
@@ -26,12 +26,13 @@ protected:
     {
         const std::pair<QString, QString> cards[] = {
             {u"Character"_s, u"灯守見習いリノ"_s}, {u"Spell"_s, u"双子の灯"_s}, {u"Command"_s, u"双子の灯"_s},
-            {u"Character"_s, u"ＡＢＣ　ソード"_s}, {u"Spell"_s, u"ｶﾞﾙﾑ"_s},     {u"Character"_s, u"札6"_s}};
+            {u"Character"_s, u"ＡＢＣ　ソード"_s}, {u"Spell"_s, u"ｶﾞﾙﾑ"_s},     {u"Character"_s, u"札6"_s},
+            {u"Spell"_s, u"ABCソード"_s}};
         QList<Fixtures::CatalogueCard> list;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             list.append({u"00%1"_s.arg(i + 1), {u"Type="_s + cards[i].first, u"Name="_s + cards[i].second}});
         list.append({u"P01"_s, {u"Type=Command"_s, u"Name=案内人メリル"_s}});
-        home.writeCatalogue(Fixtures::catalogueLines(u"6"_s, u"1"_s, u"50"_s, u"3"_s, list));
+        home.writeCatalogue(Fixtures::catalogueLines(u"7"_s, u"1"_s, u"50"_s, u"3"_s, list));
         flngLoadCardList(state, ui, false);
     }
     QString deckFile(const QString& name, const QStringList& lines) const
@@ -69,7 +70,8 @@ TEST_F(DeckListTest, ReadsEachLineFormByNumberNameAndLooseName)
         {u"灯守見習いリノ ×３"_s, u"001:3/0"_s},
         {u"２ ００１"_s, u"001:2/0"_s},
         {u"2 999 灯守見習いリノ"_s, u"001:2/0"_s},  // no card 999: the name decides
-        {u"2 ABC ソード"_s, u"004:2/0"_s},
+        {u"2 ABC ソード"_s, u"004:2/0"_s, {}, true},  // 007 folds to the same
+        {u"2 ABCソード"_s, u"007:2/0"_s},
         {u"1 ガルム"_s, u"005:1/0"_s},
         {u"2 双子の灯"_s, u"002:2/0"_s, {}, true},
         {u"2 灯守見習い"_s, {}, noCard},
