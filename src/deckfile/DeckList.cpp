@@ -90,6 +90,8 @@ DeckList readDeckList(QStringView text, const CardGrid& grid, const Limits& limi
     QHash<CardNumber, Asked> asked;
     std::vector<QStringView> lines;
     bool side = false;
+    if (text.startsWith(QChar::ByteOrderMark))
+        text = text.mid(1);  // a list saved by an editor that marks its UTF-8
     for (QStringView line : text.tokenize(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);

@@ -104,7 +104,6 @@ DeckListLine DeckListLine::parse(QStringView line)
                 rest = skipBlanks(t, rest + 1);
             out.kind = Kind::Card;
             out.count = sign < 0 ? -*count : *count;
-            out.signedCount = sign != 0;
             out.card = t.mid(rest).trimmed();
             return out;
         }

@@ -15,9 +15,8 @@ class CardGrid;
 struct DeckListLine {
     enum class Kind { Skip, MainHeading, SideHeading, Card, NoCount };
     Kind kind = Kind::Skip;
-    qint64 count = 0;       // signed
-    bool signedCount = false;  // written with "+" or "-"
-    QStringView card;       // the text after (or before) the count
+    qint64 count = 0;  // signed
+    QStringView card;  // the text after (or before) the count
 
     // "3 001 名前", "3 001", "3 名前", "3x 名前", "3 x 名前", "名前 x3", "名前 ×3", signed counts,
     // full-width digits and signs; blank and "#" lines are skipped.
