@@ -16,15 +16,6 @@ using namespace LoadBench;
 
 namespace {
 
-void BM_FullLoad_Core(benchmark::State& state)
-{
-    Home& h = home(qint32(state.range(0)));
-    HeadlessUi ui;
-    EditorState editor;
-    const double wall = measure(state, h, [&] { flngLoadCardList(editor, ui, true); });
-    h.coreLoad = h.coreLoad > 0 ? std::min(h.coreLoad, wall) : wall;
-}
-
 // A deck of one copy of every card, read from the grid (range 0) or pressed into it (range 1: a
 // deck into an empty grid and back to none, each a change of every card). "x_load" is the best
 // time against the best core load of the same catalogue (the aim: under 0.25 each); the loads run

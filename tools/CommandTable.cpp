@@ -2,9 +2,14 @@
 
 #include "CardsCommand.h"
 #include "CheckCommand.h"
+#include "DiffCommand.h"
+#include "HandCommand.h"
+#include "ImportCommand.h"
+#include "OddsCommand.h"
 #include "SaveCommand.h"
 #include "SheetCommand.h"
 #include "StatsCommand.h"
+#include "TextCommand.h"
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +86,64 @@ const QList<Command>& commands()
           {u"sort"_s, u"COLUMN[:desc]"_s, Values::Columns},
           {u"json"_s}},
          0, 0, Values::None, cardsCommand},
+        {u"hand"_s, u"[--size N] [--seed S] [--after] [--json] DECKFILE"_s,
+         u"Opens DECKFILE as the editor does and deals the hand the editor's \"手札を試す...\"\n"
+         "window deals for the seed S: every copy of the main deck (with --after, of the deck\n"
+         "after side-boarding) in catalogue order, shuffled by S, and the first N cards (N from\n"
+         "1 to 20, 5 by default; fewer when the deck is smaller). The same seed gives the same\n"
+         "shuffle on every machine. Without --seed a new seed is drawn; it is printed either way.\n"
+         "--json prints one object: {\"file\", \"seed\", \"size\", \"cards\": [{\"no\", \"name\"}]},\n"
+         "the seed as its exact decimal digits.\n"
+         "Exit status 0, or 2 when the catalogue is missing, the file cannot be read completely\n"
+         "or an option's value is not a number it takes."_s,
+         {{u"size"_s, u"N"_s}, {u"seed"_s, u"S"_s}, {u"after"_s}, {u"json"_s}}, 1, 1, Values::Files, handCommand},
+        {u"odds"_s, u"[--size N] [--draws K] [--after] [--json] DECKFILE"_s,
+         u"Opens DECKFILE as the editor does and prints, for each card of the main deck (with\n"
+         "--after, of the deck after side-boarding), each colType text and each colCost text as\n"
+         "the grid shows them, the exact chance of at least one copy among the first N+K cards\n"
+         "of a shuffled deck: a hand of N (1 to 20, 5 by default) and K cards drawn after it (0\n"
+         "by default). One line each: the card number (or \"type\", \"cost\"), the name or text,\n"
+         "the copies and the chance as a percentage with one decimal.\n"
+         "--json prints one object: {\"file\", \"deck\": D, \"drawn\": N+K, \"cards\": [{\"no\",\n"
+         "\"name\", \"copies\", \"p\"}], \"type\": {TEXT: p}, \"cost\": {TEXT: p}}, each p a number\n"
+         "from 0 to 1, cards in catalogue order, texts in the order of stats.\n"
+         "Exit status as hand gives it."_s,
+         {{u"size"_s, u"N"_s}, {u"draws"_s, u"K"_s}, {u"after"_s}, {u"json"_s}}, 1, 1, Values::Files, oddsCommand},
+        {u"diff"_s, u"[--json] A B"_s,
+         u"Opens the deck files A and B as the editor does (every limit applied) and lists the\n"
+         "cards whose counts differ, in catalogue order whatever order either file lists them in,\n"
+         "as the editor's \"デッキを比較...\" window does: a header line, then one tab-separated\n"
+         "line per card (number, colType, colName, A's main, side and after-side-boarding\n"
+         "counts, B's, and B's less A's), then a \"total\" line per type. Nothing when the counts\n"
+         "are the same.\n"
+         "--json prints one object: {\"a\", \"b\", \"same\", \"cards\": [{\"no\", \"name\",\n"
+         "\"a\": {\"main\", \"side\", \"after\"}, \"b\": {...}}]}.\n"
+         "Exit status 0 when the counts are the same, 1 when they differ, 2 when the catalogue is\n"
+         "missing or a file cannot be read completely."_s,
+         {{u"json"_s}}, 2, 2, Values::Files, diffCommand},
+        {u"text"_s, u"DECKFILE"_s,
+         u"Opens DECKFILE as the editor does and prints the text \"デッキをテキストでコピー\" puts on\n"
+         "the clipboard: \"# \" and DECKFILE as given, \"# \" and the six totals, \"メインデッキ\"\n"
+         "and one \"count number name\" line per card, then, when the side board has changes,\n"
+         "\"サイドボード\" and one signed line per change; cards in catalogue order, UTF-8, LF.\n"
+         "Exit status 0, or 2 when the catalogue is missing or the file cannot be read completely."_s,
+         {}, 1, 1, Values::Files, textCommand},
+        {u"import"_s, u"LIST OUTFILE"_s,
+         u"Reads the deck list LIST (UTF-8, or CP932; \"-\" is standard input) as the editor's\n"
+         "\"テキストから読み込み...\" does, loads it as a deck opening does (every limit applied)\n"
+         "and writes OUTFILE exactly as save would write that deck; OUTFILE \"-\" is standard\n"
+         "output. Blank and \"#\" lines are skipped; \"サイドボード\", \"Sideboard\" or \"--\" switch\n"
+         "to the side board (an unsigned count there means +), \"メインデッキ\" back. A card line\n"
+         "is a count and a card: \"3 001 名前\", \"3 001\", \"3 名前\", \"3x 名前\", \"3 x 名前\",\n"
+         "\"名前 x3\", \"名前 ×3\", full-width digits too. A card is found by its number (\"001\",\n"
+         "\"1\", \"P02\"), then its exact name, then its name after NFKC with blanks removed; a\n"
+         "name several cards share takes the first in catalogue order. Each line not read, each\n"
+         "shared name and each count the limits cut is a warning with its line number.\n"
+         "The output of text reads back into the bytes save writes of that deck.\n"
+         "Exit status 0 when every line was read, 1 when some were not (OUTFILE holds the rest),\n"
+         "2 when LIST or the catalogue cannot be read or OUTFILE cannot be written (then nothing\n"
+         "is written)."_s,
+         {}, 2, 2, Values::Files, importCommand},
     };
     return list;
 }

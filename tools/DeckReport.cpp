@@ -3,13 +3,16 @@
 #include "CommandTable.h"
 
 #include "deck/DeckColours.h"
+#include "deckfile/DeckComparison.h"
 #include "deckfile/DeckFileText.h"
 #include "deckfile/DeckOpener.h"
-#include "platform/HeadlessUi.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -42,14 +45,7 @@ QString unreadableDeck(const QString& file)
     return {};
 }
 
-void openDeck(const QString& file, OpenedDeck& o)
-{
-    HeadlessUi ui;
-    QString name = file;
-    o.result = openDeckFile(o.state, ui, name);
-    for (const HeadlessUi::Message& m : ui.messages)
-        o.told += QString(m.text).replace(u"\r\n"_s, u" "_s).trimmed();
-}
+void openDeck(const QString& file, OpenedDeck& o) { o.result = openDeckAside(o.state, file, &o.told); }
 
 QString OpenedDeck::problem() const
 {
@@ -166,3 +162,55 @@ int writtenToStandardOutput(const QByteArray& bytes, const QString& contentError
     }
     return kComplete;
 }
+
+bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err)
+{
+    if (const QString problem = unreadableDeck(file); !problem.isNull()) {
+        err << file << u": "_s << problem << u'\n';
+        return false;
+    }
+    openDeck(file, o);
+    for (const OpenResult::Warning& w : o.result.warnings)
+        err << file << u": warning: "_s << (w.line > 0 ? u"line %1: "_s.arg(w.line) : QString()) << w.text << u'\n';
+    if (!o.problem().isNull()) {
+        err << file << u": "_s << o.problemAtLine() << u'\n';
+        return false;
+    }
+    return true;
+}
+
+int commandUsageError(const QString& command, const QString& message, QTextStream& err)
+{
+    err << programName() << u": "_s << command << u": "_s << message << u" (see "_s << programName() << u" --help)\n"_s;
+    return kFailed;
+}
+
+std::optional<qint64> integerOption(const QCommandLineParser& args, const QString& command, const QString& name, qint64 min, qint64 max,
+                                    qint64 fallback, QTextStream& err)
+{
+    if (!args.isSet(name))
+        return fallback;
+    bool ok = false;
+    const QString text = args.value(name);
+    const qint64 v = text.toLongLong(&ok);
+    if (ok && v >= min && v <= max && !text.startsWith(u'+'))
+        return v;
+    commandUsageError(command, u"--%1 must be a whole number from %2 to %3, not \"%4\""_s.arg(name).arg(min).arg(max).arg(text), err);
+    return std::nullopt;
+}
+
+QString jsonQuoted(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QString jsonObject(const QList<std::pair<QString, QString>>& members)
+{
+    QStringList parts;
+    for (const auto& [key, value] : members)
+        parts << jsonQuoted(key) + u": "_s + value;
+    return u'{' + parts.join(u", "_s) + u'}';
+}
+
+QString jsonNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }

@@ -5,8 +5,13 @@
 #include "platform/FileWrite.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 
+#include <optional>
+#include <utility>
+
+class QCommandLineParser;
 class QTextStream;
 
 // A deck file opened as the editor opens it, and what the companion reports of it.
@@ -27,6 +32,21 @@ QString unreadableDeck(const QString& file);
 void openDeck(const QString& file, OpenedDeck& o);
 // Opens a deck a command writes from: false, with the reason told on err, unless it opened cleanly.
 bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err);
+// Opens a deck a command prints figures of: its warnings told on err; false, with the reason told,
+// unless it was read completely (figures of a deck read in part would pass for the deck's own).
+bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err);
+// The value of an integer option within [min, max], or fallback when it is not given; nullopt, with
+// a usage error told on err, when it is not such a number.
+std::optional<qint64> integerOption(const QCommandLineParser& args, const QString& command, const QString& name, qint64 min, qint64 max,
+                                    qint64 fallback, QTextStream& err);
+// A usage error of a command: one line pointing at the help; answers kFailed.
+int commandUsageError(const QString& command, const QString& message, QTextStream& err);
+
+// JSON written by hand, so that keys come in the order a reader expects.
+QString jsonQuoted(const QString& text);
+QString jsonObject(const QList<std::pair<QString, QString>>& members);
+// A double exactly as read back (shortest form that round-trips).
+QString jsonNumber(double value);
 // A command's exit status for a save into a file; a failure is told on err with the file's name.
 int savedStatus(const SaveResult& saved, QTextStream& err);
 // Bytes written onto standard output for the OUT "-", or why not.

@@ -6,44 +6,26 @@
 #include "deck/DeckStats.h"
 
 #include <QCommandLineParser>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// JSON written by hand so that keys come in the order a reader expects: the sections as the
-// window shows them, each section's texts in the window's order (costs as the header sort has them).
-QString quoted(const QString& text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString object(const QList<std::pair<QString, QString>>& members)
-{
-    QStringList parts;
-    for (const auto& [key, value] : members)
-        parts << quoted(key) + u": "_s + value;
-    return u'{' + parts.join(u", "_s) + u'}';
-}
-
 QString tallies(const QList<DeckTally>& list)
 {
     QList<std::pair<QString, QString>> members;
     for (const DeckTally& t : list)
         members.append({t.text, QString::number(t.copies)});
-    return object(members);
+    return jsonObject(members);
 }
 
 QString section(const DeckSection& s)
 {
-    return object({{u"total"_s, QString::number(s.total)},
-                   {u"type"_s, tallies(s.type)},
-                   {u"cost"_s, tallies(s.cost)},
-                   {u"node"_s, tallies(s.node)}});
+    return jsonObject({{u"total"_s, QString::number(s.total)},
+                       {u"type"_s, tallies(s.type)},
+                       {u"cost"_s, tallies(s.cost)},
+                       {u"node"_s, tallies(s.node)}});
 }
 
 // "Character 3, Spell 2": an empty text shows as "" so that it is not lost in the line.
@@ -66,26 +48,15 @@ void print(QTextStream& out, const QString& title, const DeckSection& s)
 int statsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
 {
     const QString file = args.positionalArguments()[0];
-    if (const QString problem = unreadableDeck(file); !problem.isNull()) {
-        err << file << u": "_s << problem << u'\n';
-        return kFailed;
-    }
     OpenedDeck o;
-    openDeck(file, o);
-    const auto atLine = [](qint32 line) { return line > 0 ? u"line %1: "_s.arg(line) : QString(); };
-    for (const OpenResult::Warning& w : o.result.warnings)
-        err << file << u": warning: "_s << atLine(w.line) << w.text << u'\n';
-    // Figures of a deck read only in part would pass for the deck's own.
-    if (!o.problem().isNull()) {
-        err << file << u": "_s << o.problemAtLine() << u'\n';
+    if (!openDeckToRead(file, o, err))
         return kFailed;
-    }
     const DeckStats stats = deckStats(o.state.fpsCardList);
     if (args.isSet(u"json"_s)) {
-        out << object({{u"file"_s, quoted(file)},
-                       {u"main"_s, section(stats.main)},
-                       {u"side"_s, section(stats.side)},
-                       {u"after"_s, section(stats.after)}})
+        out << jsonObject({{u"file"_s, jsonQuoted(file)},
+                           {u"main"_s, section(stats.main)},
+                           {u"side"_s, section(stats.side)},
+                           {u"after"_s, section(stats.after)}})
             << u'\n';
     } else {
         out << file << u'\n';

@@ -3,7 +3,9 @@
 #include "Fixtures.h"
 
 #include "catalogue/EditorState.h"
+#include "deck/DeckHand.h"
 #include "deck/DeckStats.h"
+#include "deckfile/DeckComparison.h"
 #include "deckfile/DeckOpener.h"
 #include "platform/Cp932.h"
 #include "platform/HeadlessUi.h"
@@ -292,6 +294,105 @@ TEST_F(CompanionTest, StatsCountsEachSectionByTypeCostAndNodeAsTheWindowDoes)
         << r.out.toStdString();
     r = run({u"stats"_s, deck(u"broken.txt"_s, {u"1,001,x"_s, u"3"_s})});
     EXPECT_EQ(std::tuple(r.status, r.out, r.err.contains(u"line 2: "_s)), std::tuple(2, QString(), true)) << r.err.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CompanionTest, HandDealsWhatTheCoreDealsForTheSeedAndOddsAreExact)
+{
+    const QString file = deck(u"complete.txt"_s, complete());
+    EditorState opened;
+    openDeckAside(opened, file);
+    const Deck d = Deck::fromGrid(opened.fpsCardList);
+    for (const auto& [args, part, size, seed] :
+         {std::tuple(QStringList{u"--seed"_s, u"12345"_s}, DeckPart::Main, 5, quint64(12345)),
+          std::tuple(QStringList{u"--after"_s, u"--size"_s, u"7"_s, u"--seed"_s, u"18446744073709551615"_s},
+                     DeckPart::AfterSideboard, 7, ~quint64(0))}) {
+        const Outcome r = run(QStringList{u"hand"_s, u"--json"_s} + args + QStringList{file});
+        QStringList expected;
+        const HandTrial trial(d, part, size, seed);
+        for (CardNumber n : trial.hand())
+            expected << u"{\"no\": \"%1\", \"name\": \"%2\"}"_s.arg(n.text(), cardName(opened.fpsCardList, n));
+        EXPECT_EQ(std::pair(r.status, r.out),
+                  std::pair(0, u"{\"file\": \"%1\", \"seed\": %2, \"size\": %3, \"cards\": [%4]}\n"_s.arg(file).arg(seed).arg(size).arg(expected.join(u", "_s))))
+            << r.err.toStdString();
+    }
+
+    // 8 cards, 4 drawn: at least one of 1, 2, 3, 4 or 5 copies.
+    const QString small = deck(u"small.txt"_s, {u"3,001,x"_s, u"2,002,x"_s, u"1,003,x"_s, u"2,040,x"_s});
+    Outcome r = run({u"odds"_s, u"--json"_s, u"--size"_s, u"3"_s, u"--draws"_s, u"1"_s, small});
+    const double one = 1.0 / 2, two = 11.0 / 14, three = 13.0 / 14, four = 69.0 / 70;
+    const QJsonObject o = r.json(0);
+    QList<double> p;
+    for (const QJsonValue& card : o[u"cards"_s].toArray())
+        p << card[u"p"_s].toDouble();
+    for (const char16_t* key : {u"type", u"cost"})
+        for (const QJsonValue& v : o[QString::fromUtf16(key)].toObject())
+            p << v.toDouble();
+    // Cards in catalogue order; a JSON object read back iterates its keys sorted: types "",
+    // Character, Spell; costs "", 10, 2.
+    const QList<double> expected{three, two, one, two, two, four, two, one, two, 1};
+    ASSERT_EQ(p.size(), expected.size()) << r.out.toStdString();
+    for (qsizetype i = 0; i < p.size(); ++i)
+        EXPECT_NEAR(p[i], expected[i], 1e-12) << i;
+    EXPECT_TRUE(r.out.startsWith(u"{\"file\": \"%1\", \"deck\": 8, \"drawn\": 4, \"cards\": [{\"no\": \"001\", \"name\": \"札1\", \"copies\": 3, "_s.arg(small)))
+        << r.out.toStdString();
+    // Written in the order of stats.
+    EXPECT_TRUE(r.out.contains(u"\"type\": {\"Character\": 0.98"_s) && r.out.contains(u"\"cost\": {\"\": 0.5, \"2\": 1, \"10\": 0.78"_s));
+    r = run({u"odds"_s, u"--size"_s, u"3"_s, u"--draws"_s, u"1"_s, small});
+    EXPECT_TRUE(r.out.contains(u"\n001\t札1\t3\t92.9%\n"_s)) << r.out.toStdString();
+
+    for (const QStringList& args : {QStringList{u"hand"_s, u"--size"_s, u"21"_s, file}, {u"hand"_s, u"--seed"_s, u"-1"_s, file},
+                                    {u"odds"_s, u"--draws"_s, u"x"_s, file}}) {
+        r = run(args);
+        EXPECT_EQ(std::tuple(r.status, r.err.count(u'\n'), r.out), std::tuple(2, 1, QString())) << r.err.toStdString();
+    }
+}
+
+TEST_F(CompanionTest, DiffComparesInCatalogueOrderAndTextImportsBackToTheBytesOfSave)
+{
+    QStringList reordered = complete();
+    std::reverse(reordered.begin(), reordered.begin() + 10);
+    std::reverse(reordered.begin() + 11, reordered.end());
+    const QString a = deck(u"a.txt"_s, complete()), same = deck(u"same.txt"_s, reordered);
+    const QString b = deck(u"b.txt"_s, {u"2,001,x"_s, u"5,002,x"_s, u"--"_s, u"1,011,x"_s, u"-1,001,x"_s});
+    Outcome r = run({u"diff"_s, u"--json"_s, a, same});
+    EXPECT_EQ(std::pair(r.status, r.json(0)[u"same"_s]), std::pair(0, QJsonValue(true))) << r.err.toStdString();
+    r = run({u"diff"_s, u"--json"_s, a, b});
+    const QJsonArray cards = r.json(0)[u"cards"_s].toArray();
+    const auto counts = [](int main, int side) {
+        return QJsonObject{{u"main"_s, main}, {u"side"_s, side}, {u"after"_s, main + side}};
+    };
+    EXPECT_EQ(std::tuple(r.status, cards.size(), cards[0]),
+              std::tuple(1, 18, QJsonValue(QJsonObject{{u"no"_s, u"002"_s}, {u"name"_s, u"札2"_s},
+                                                       {u"a"_s, counts(2, -1)}, {u"b"_s, counts(3, 0)}})));
+    r = run({u"diff"_s, a, b});
+    EXPECT_TRUE(r.out.contains(u"\n002\tSpell\t札2\t2\t-1\t1\t3\t0\t3\t+1\t+1\t+2\n"_s)) << r.out.toStdString();
+    EXPECT_EQ(run({u"diff"_s, a, home.file(u"none.txt"_s)}).status, 2);
+
+    // text, then import: the bytes save writes of the deck.
+    const QString source = deck(u"source.txt"_s, {u"1,040,x"_s, u"2,P01,x"_s, u"3,005,x"_s, u"--"_s, u"-2,005,x"_s, u"2,007,x"_s});
+    r = run({u"text"_s, source});
+    EXPECT_TRUE(r.out.startsWith(u"# "_s + source + u"\n# 合計 6 / キャラクター 3 / スペル 0 / コマンド 2 / サイド後 6 / サイド枚数 2\nメインデッキ\n3 005 札5\n"_s))
+        << r.out.toStdString();
+    const QString list = home.withBytes(u"list.txt"_s, r.bytes);
+    ASSERT_EQ(run({u"save"_s, source, home.file(u"saved.txt"_s)}).status, 0);
+    r = run({u"import"_s, list, home.file(u"imported.txt"_s)});
+    EXPECT_EQ(std::pair(r.status, Fixtures::readBytes(home.file(u"imported.txt"_s))),
+              std::pair(0, Fixtures::readBytes(home.file(u"saved.txt"_s))))
+        << r.err.toStdString();
+
+    // Lines not read are named; the rest is written. A file that cannot be written: nothing is.
+    const QString partial = home.withBytes(u"partial.txt"_s, "2 001\nthree 002\n1 nobody\n");
+    r = run({u"import"_s, partial, u"-"_s});
+    EXPECT_EQ(std::tuple(r.status, r.bytes, r.err.count(u'\n'), r.err.contains(u"line 3: "_s)),
+              std::tuple(1, Cp932::encode(u"2,001,札1\r\n"_s), 2, true));
+    r = run({u"import"_s, partial, home.file(u"list.txt/below"_s)});
+    EXPECT_EQ(std::pair(r.status, r.err.contains(u"list.txt/below: "_s)), std::pair(2, true));
+    EXPECT_EQ(run({u"import"_s, home.file(u"none.txt"_s), home.file(u"x.txt"_s)}).status, 2);
+    EXPECT_FALSE(QFile::exists(home.file(u"x.txt"_s)));
 }
 
 }  // namespace
