@@ -150,6 +150,10 @@ void frmTessarin::createControls()
     connect(fpsCardList_, &CardGridView::KeyDown, this, &frmTessarin::fpsCardList_KeyDown);
     edit_ = std::make_unique<EditActions>(*this, state_, ui_, EditActions::Buttons{cmdOpen_, cmdSave_, cmdSerch_},
                                           [this](QString path) { plngOpenFile(path); });
+    tools_->setLinks({[this](const std::function<void()>& change, const std::function<QString()>& label) {
+                          recordDeckChange(change, label);
+                      },
+                      &CardDisplay::openCardNumber, &edit_->recent()});
 }
 
 bool frmTessarin::Form_Load()
@@ -265,17 +269,23 @@ qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
     qint32 answer = 0;
     OpenResult opened;
-    edit_->recordChange([&] {
-        const quint64 loads = state_.catalogueLoads;
-        answer = ::plngOpenFile(state_, ui_, istrFileName, &opened);
-        search_->fsubTakeSerchSetup(false);
-        // After the deck's counts, so that count conditions see the deck just opened.
-        if (state_.catalogueLoads != loads)
-            search_->fsubRefilter();
-    }, [this] { return HistoryText::opening(state_.deckName); });
+    recordDeckChange([&] { answer = ::plngOpenFile(state_, ui_, istrFileName, &opened); },
+                     [this] { return HistoryText::opening(state_.deckName); });
     if (opened.outcome == OpenResult::Outcome::Opened)
         edit_->used(opened.path);
     return answer;
+}
+
+void frmTessarin::recordDeckChange(const std::function<void()>& change, const std::function<QString()>& label)
+{
+    edit_->recordChange([&] {
+        const quint64 loads = state_.catalogueLoads;
+        change();
+        search_->fsubTakeSerchSetup(false);
+        // After the deck's counts, so that count conditions see the deck just loaded.
+        if (state_.catalogueLoads != loads)
+            search_->fsubRefilter();
+    }, label);
 }
 
 void frmTessarin::cmdSerch_Click() { search_->showDialog(); }
