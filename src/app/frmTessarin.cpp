@@ -233,7 +233,7 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    edit_->recordChange([this] {
+    recordChange([this] {
         if (flngLoadCardList(state_, ui_, true) == 0) {
             search_->fsubTakeSerchSetup(true);
             search_->fsubRefilter();
@@ -245,8 +245,8 @@ void frmTessarin::cmdReset_Click()
 void frmTessarin::cmdSideReset_Click()
 {
     cmdSideReset_->setText(MainWindowText::resettingCaption());
-    edit_->recordChange([this] { fsubSideReset(state_.fpsCardList, state_.totals, ui_); },
-                        [] { return HistoryText::sideReset(); });
+    recordChange([this] { fsubSideReset(state_.fpsCardList, state_.totals, ui_); },
+                 [] { return HistoryText::sideReset(); });
     showTotals();
     cmdSideReset_->setText(MainWindowText::resetCaption());
 }
@@ -276,9 +276,15 @@ qint32 frmTessarin::plngOpenFile(QString& istrFileName)
     return answer;
 }
 
+void frmTessarin::recordChange(const std::function<void()>& change, const std::function<QString()>& label)
+{
+    const DeckTools::Held held(*tools_);
+    edit_->recordChange(change, label);
+}
+
 void frmTessarin::recordDeckChange(const std::function<void()>& change, const std::function<QString()>& label)
 {
-    edit_->recordChange([&] {
+    recordChange([&] {
         const quint64 loads = state_.catalogueLoads;
         change();
         search_->fsubTakeSerchSetup(false);

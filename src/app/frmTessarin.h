@@ -70,8 +70,9 @@ protected:
 private:
     void createControls();
     void handle(const std::function<void()>& body);
-    // A change of the whole deck from a file or a list, as one step; the search set up for what
-    // it loaded.
+    // Every change of the whole deck: one step, and the deck tools drawn once, after it.
+    void recordChange(const std::function<void()>& change, const std::function<QString()>& label);
+    // A change of the whole deck from a file or a list; the search set up for what it loaded.
     void recordDeckChange(const std::function<void()>& change, const std::function<QString()>& label);
     void Form_Resize();
     void Form_Unload();

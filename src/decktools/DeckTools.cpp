@@ -21,6 +21,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -191,13 +192,19 @@ void DeckTools::importList()
 void DeckTools::deckChanged()
 {
     const auto shown = [](QWidget* tool) { return tool && tool->isVisible(); };
-    if (redrawPending_ || !(shown(stats_) || shown(hand_) || shown(compare_)))
+    if (held_ > 0)
+        changedWhileHeld_ = true;
+    if (held_ > 0 || redrawPending_ || !(shown(stats_) || shown(hand_) || shown(compare_)))
         return;
     redrawPending_ = true;
     QMetaObject::invokeMethod(
         &window_,
         [this, shown] {
             redrawPending_ = false;
+            if (held_ > 0) {
+                changedWhileHeld_ = true;
+                return;
+            }
             if (shown(stats_))
                 stats_->refresh();
             if (shown(hand_))
@@ -206,6 +213,12 @@ void DeckTools::deckChanged()
                 compare_->refresh();
         },
         Qt::QueuedConnection);
+}
+
+DeckTools::Held::~Held()
+{
+    if (--tools_.held_ == 0 && std::exchange(tools_.changedWhileHeld_, false))
+        tools_.deckChanged();
 }
 
 void DeckTools::followWindow()

@@ -55,6 +55,18 @@ public:
 
     // The deck's counts changed.
     void deckChanged();
+    // While one lives, a change of the whole deck runs (a load lets events run part-way): the
+    // windows are drawn again once, after it, from the deck it leaves.
+    class Held {
+    public:
+        explicit Held(DeckTools& tools) : tools_(tools) { ++tools_.held_; }
+        ~Held();
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        DeckTools& tools_;
+    };
     // The main window changed its width: the open windows are placed beside it again.
     void followWindow();
 
@@ -71,4 +83,6 @@ private:
     QPointer<frmDeckHand> hand_;
     QPointer<frmDeckCompare> compare_;
     bool redrawPending_ = false;  // a redraw of the open windows is queued
+    int held_ = 0;
+    bool changedWhileHeld_ = false;
 };

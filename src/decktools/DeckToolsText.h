@@ -82,9 +82,9 @@ inline QString importHint()
     return QStringLiteral("1行に1枚ずつ「枚数 No. 名前」（「3 001」「3 名前」「名前 x3」も可）。"
                           "「サイドボード」の行の後はサイドボードです。");
 }
-inline QString importWillLoad(qint64 main, qint64 side)
+inline QString importWillLoad(qint64 main, qint64 after)
 {
-    return QStringLiteral("読み込む内容: メイン %1 枚、サイドボードの増減 %2 枚").arg(main).arg(side);
+    return QStringLiteral("読み込む内容: メイン %1 枚、サイドボード後 %2 枚").arg(main).arg(after);
 }
 inline QString importUnmatched(qsizetype lines) { return QStringLiteral("読み取れない行: %1").arg(lines); }
 inline QString importWarnings(qsizetype lines) { return QStringLiteral("確認の必要な行: %1").arg(lines); }

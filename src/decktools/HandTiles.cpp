@@ -74,6 +74,8 @@ QList<HandTiles::Placed> HandTiles::layout(int width) const
     return out;
 }
 
+int HandTiles::sectionHeight() { return kHeading + sheetTileSize(kTileWidth).height() + kGap; }
+
 int HandTiles::heightForWidth(int width) const
 {
     const QList<Placed> placed = layout(width);

@@ -23,6 +23,8 @@ public:
     // Tiles kept for cards no longer shown go.
     void forgetTiles() { tiles_.clear(); }
 
+    // A heading and one row of tiles.
+    static int sectionHeight();
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;

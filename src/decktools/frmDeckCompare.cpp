@@ -87,7 +87,7 @@ frmDeckCompare::frmDeckCompare(const EditorState& state, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
-    resize(720, 520);
+    resize(780, 480);
 }
 
 frmDeckCompare::~frmDeckCompare() = default;
@@ -98,11 +98,17 @@ void frmDeckCompare::setOther(std::unique_ptr<EditorState> other, const QString&
     otherName_->setText(DeckToolsText::otherDeck(deckDisplayName(path)));
     otherName_->setToolTip(path);
     refresh();
-    const int widths[] = {48, 72, 150};
+    const int widths[] = {48, 72, 140};
     for (int c = 0; c < int(std::size(widths)); ++c)
         table_->setColumnWidth(c, widths[c]);
-    for (int c = kFirstCount; c < model_->columnCount(); ++c)
-        table_->setColumnWidth(c, 50);
+    // Each count's column as wide as the longer line of its header.
+    const QFontMetrics m(table_->horizontalHeader()->font());
+    for (int c = kFirstCount; c < model_->columnCount(); ++c) {
+        int width = 0;
+        for (const QString& line : model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().split(u'\n'))
+            width = std::max(width, m.horizontalAdvance(line));
+        table_->setColumnWidth(c, width + 12);
+    }
 }
 
 void frmDeckCompare::refresh()

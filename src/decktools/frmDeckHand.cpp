@@ -105,6 +105,7 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     scroll->setWidget(tiles_);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumHeight(HandTiles::sectionHeight() + 2 * scroll->frameWidth());
 
     model_ = new DeckTableModel(this);
     table_ = new QTableView;
@@ -124,8 +125,9 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(scroll);
     split->addWidget(oddsPane);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+    // The hand and a row of drawn cards above the table.
+    split->setSizes({2 * HandTiles::sectionHeight() + 2 * scroll->frameWidth(), 300});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(controls);
@@ -159,11 +161,11 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     // Sorting switched on sorts once, which fills the table.
     table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
-    const int widths[] = {56, 170, 44, 96, 84};
+    const int widths[] = {56, 170, 44, 96, 96};
     for (int c = 0; c < int(std::size(widths)); ++c)
         table_->setColumnWidth(c, widths[c]);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    resize(640, 760);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    resize(640, 820);
 }
 
 void frmDeckHand::refresh()

@@ -93,12 +93,12 @@ void frmDeckListImport::preview()
 {
     typing_->stop();
     list_ = readDeckList(edit_->toPlainText(), state_.fpsCardList, state_.limits);
-    qint64 main = 0, side = 0;
+    qint64 main = 0, after = 0;
     for (const Deck::Card& card : list_.deck.cards()) {
         main += card.counts.main;
-        side += card.counts.side;
+        after += card.counts.main + card.counts.side;
     }
-    summary_->setText(DeckToolsText::importWillLoad(main, side));
+    summary_->setText(DeckToolsText::importWillLoad(main, after));
     const auto& cards = list_.deck.cards();
     model_->setShape({{DeckToolsText::compareNumber(), DeckToolsText::compareName(), DeckToolsText::sectionMain(),
                        DeckToolsText::sectionSide()},
