@@ -191,6 +191,7 @@ void frmTessarin::flngControlEnabled(bool ibolEnabled)
                        static_cast<QWidget*>(cmdClose_), static_cast<QWidget*>(cmdReset_),
                        static_cast<QWidget*>(cmdSideReset_), static_cast<QWidget*>(fpsCardList_)})
         w->setEnabled(ibolEnabled);
+    tools_->setKeysEnabled(ibolEnabled);
 }
 
 void frmTessarin::setSearchEnabled(bool enabled) { cmdSerch_->setEnabled(enabled); }

@@ -175,6 +175,12 @@ void DeckTools::compareDeck()
 
 frmDeckCompare* DeckTools::deckCompare() const { return compare_; }
 
+void DeckTools::setKeysEnabled(bool enabled)
+{
+    copy_->setEnabled(enabled);
+    import_->setEnabled(enabled);
+}
+
 void DeckTools::copyList() { QGuiApplication::clipboard()->setText(deckListText(state_, state_.deckName)); }
 
 void DeckTools::importList()

@@ -50,6 +50,9 @@ public:
     // The deck list on the clipboard, and a list to load from it.
     void copyList();
     void importList();
+    // Off while a load runs, as the main window's controls are: a list loaded from the keys then
+    // would start a load inside it.
+    void setKeysEnabled(bool enabled);
     QAction* copyListAction() const { return copy_; }
     QAction* importListAction() const { return import_; }
 

@@ -129,18 +129,31 @@ TEST_F(DeckToolsTest, TheComparisonListsTheDifferingCardsAndTotals)
     start(12);
     press(colDeckUp, 2);
     press(colDeckUp, 4);
+    const auto choose = [&](const QString& path) {
+        auto* timer = new QTimer(w.get());
+        QObject::connect(timer, &QTimer::timeout, w.get(), [=] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                ::child<QLineEdit>(dialog, u"fileNameEdit"_s)->setText(path);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        timer->start(10);
+        menuEntry(DeckToolsText::menuDeckCompare());
+    };
     const QString other = home.file(u"other.txt"_s);
     Fixtures::writeCp932Lines(other, {u"5,006,x"_s, u"1,002,x"_s, u"--"_s, u"1,004,x"_s});
-    auto* timer = new QTimer(w.get());
-    QObject::connect(timer, &QTimer::timeout, w.get(), [&, timer] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            ::child<QLineEdit>(dialog, u"fileNameEdit"_s)->setText(other);
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
-    timer->start(10);
-    menuEntry(DeckToolsText::menuDeckCompare());
+    // A catalogue that fails to load for the other deck is told, and no window opens.
+    const QByteArray catalogue = Fixtures::readBytes(home.cataloguePath());
+    QFile::remove(home.cataloguePath());
+    ShownBox box;
+    answerNextMessageBox(w.get(), box, QMessageBox::Ok);
+    choose(other);
+    EXPECT_EQ(std::tuple(box.text.startsWith(DeckToolsText::compareFailed(other, u"カードリストファイルが見つかりません"_s)),
+                         box.title, bool(w->tools().deckCompare())),
+              std::tuple(true, DeckToolsText::compareTitle(), false));
+    Fixtures::writeBytes(home.cataloguePath(), catalogue);
+    choose(other);
     frmDeckCompare* compare = w->tools().deckCompare();
     ASSERT_TRUE(compare && compare->isVisible());
     auto* table = ::child<QTableView>(compare, u"tblCompare"_s);
