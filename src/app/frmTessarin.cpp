@@ -150,6 +150,10 @@ void frmTessarin::createControls()
     connect(fpsCardList_, &CardGridView::KeyDown, this, &frmTessarin::fpsCardList_KeyDown);
     edit_ = std::make_unique<EditActions>(*this, state_, ui_, EditActions::Buttons{cmdOpen_, cmdSave_, cmdSerch_},
                                           [this](QString path) { plngOpenFile(path); });
+    tools_->setLinks({[this](const std::function<void()>& change, const std::function<QString()>& label) {
+                          recordDeckChange(change, label);
+                      },
+                      &CardDisplay::openCardNumber, &edit_->recent()});
 }
 
 bool frmTessarin::Form_Load()
@@ -187,6 +191,7 @@ void frmTessarin::flngControlEnabled(bool ibolEnabled)
                        static_cast<QWidget*>(cmdClose_), static_cast<QWidget*>(cmdReset_),
                        static_cast<QWidget*>(cmdSideReset_), static_cast<QWidget*>(fpsCardList_)})
         w->setEnabled(ibolEnabled);
+    tools_->setKeysEnabled(ibolEnabled);
 }
 
 void frmTessarin::setSearchEnabled(bool enabled) { cmdSerch_->setEnabled(enabled); }
@@ -229,7 +234,7 @@ void frmTessarin::Form_Unload()
 void frmTessarin::cmdReset_Click()
 {
     cmdReset_->setText(MainWindowText::resettingCaption());
-    edit_->recordChange([this] {
+    recordChange([this] {
         if (flngLoadCardList(state_, ui_, true) == 0) {
             search_->fsubTakeSerchSetup(true);
             search_->fsubRefilter();
@@ -241,8 +246,8 @@ void frmTessarin::cmdReset_Click()
 void frmTessarin::cmdSideReset_Click()
 {
     cmdSideReset_->setText(MainWindowText::resettingCaption());
-    edit_->recordChange([this] { fsubSideReset(state_.fpsCardList, state_.totals, ui_); },
-                        [] { return HistoryText::sideReset(); });
+    recordChange([this] { fsubSideReset(state_.fpsCardList, state_.totals, ui_); },
+                 [] { return HistoryText::sideReset(); });
     showTotals();
     cmdSideReset_->setText(MainWindowText::resetCaption());
 }
@@ -265,17 +270,29 @@ qint32 frmTessarin::plngOpenFile(QString& istrFileName)
 {
     qint32 answer = 0;
     OpenResult opened;
-    edit_->recordChange([&] {
-        const quint64 loads = state_.catalogueLoads;
-        answer = ::plngOpenFile(state_, ui_, istrFileName, &opened);
-        search_->fsubTakeSerchSetup(false);
-        // After the deck's counts, so that count conditions see the deck just opened.
-        if (state_.catalogueLoads != loads)
-            search_->fsubRefilter();
-    }, [this] { return HistoryText::opening(state_.deckName); });
+    recordDeckChange([&] { answer = ::plngOpenFile(state_, ui_, istrFileName, &opened); },
+                     [this] { return HistoryText::opening(state_.deckName); });
     if (opened.outcome == OpenResult::Outcome::Opened)
         edit_->used(opened.path);
     return answer;
+}
+
+void frmTessarin::recordChange(const std::function<void()>& change, const std::function<QString()>& label)
+{
+    const DeckTools::Held held(*tools_);
+    edit_->recordChange(change, label);
+}
+
+void frmTessarin::recordDeckChange(const std::function<void()>& change, const std::function<QString()>& label)
+{
+    recordChange([&] {
+        const quint64 loads = state_.catalogueLoads;
+        change();
+        search_->fsubTakeSerchSetup(false);
+        // After the deck's counts, so that count conditions see the deck just loaded.
+        if (state_.catalogueLoads != loads)
+            search_->fsubRefilter();
+    }, label);
 }
 
 void frmTessarin::cmdSerch_Click() { search_->showDialog(); }

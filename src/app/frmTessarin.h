@@ -42,6 +42,7 @@ public:
 
     void showDeckStats();
     frmDeckStats* deckStats() const;
+    DeckTools& tools() const { return *tools_; }
     // Draws the deck on screen as a sheet and saves it where the user chooses ("デッキ画像を保存...").
     void saveDeckSheet();
 
@@ -69,6 +70,10 @@ protected:
 private:
     void createControls();
     void handle(const std::function<void()>& body);
+    // Every change of the whole deck: one step, and the deck tools drawn once, after it.
+    void recordChange(const std::function<void()>& change, const std::function<QString()>& label);
+    // A change of the whole deck from a file or a list; the search set up for what it loaded.
+    void recordDeckChange(const std::function<void()>& change, const std::function<QString()>& label);
     void Form_Resize();
     void Form_Unload();
     void cmdSerch_Click();

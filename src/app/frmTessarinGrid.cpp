@@ -77,6 +77,7 @@ void frmTessarin::fpsCardList_ContextMenu(qint32 Row, const QPoint& globalPos)
     menu->addSeparator();
     tools_->addMenuEntries(*menu);
     edit_->addMenuEntries(*menu);
+    tools_->addLaterMenuEntries(*menu);
     menu->popup(globalPos);
 }
 

@@ -38,7 +38,12 @@ void CardDisplay::openCard(qint32 col, qint32 row)
 {
     if (!isCardCell(col, row))
         return;
+    openCardNumber(grid_.cellText(colNo, row));
+}
+
+void CardDisplay::openCardNumber(const QString& cardNo)
+{
     auto* card = new frmCard2;
-    card->plngSetCard(grid_.cellText(colNo, row));
+    card->plngSetCard(cardNo);
     card->show();
 }

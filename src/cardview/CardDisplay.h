@@ -24,6 +24,8 @@ public:
     void fsubClearPreview();
     // A card window on the card of a grid cell, for a cell of the card rows and columns.
     void openCard(qint32 col, qint32 row);
+    // A card window on a card by its number, wherever the card is shown.
+    static void openCardNumber(const QString& cardNo);
 
 private:
     static bool isCardCell(qint32 col, qint32 row);

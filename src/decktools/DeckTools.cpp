@@ -1,18 +1,27 @@
 #include "DeckTools.h"
 
 #include "DeckToolsText.h"
+#include "frmDeckCompare.h"
+#include "frmDeckHand.h"
+#include "frmDeckListImport.h"
 #include "frmDeckStats.h"
 
 #include "catalogue/EditorState.h"
+#include "deckfile/DeckFileText.h"
+#include "deckfile/DeckListText.h"
 #include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "sheet/DeckSheet.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -49,7 +58,25 @@ void placeBeside(const QWidget& mainWindow, QWidget* window)
 
 }  // namespace
 
-DeckTools::DeckTools(QWidget& window, const EditorState& state, Ui& ui) : window_(window), state_(state), ui_(ui) {}
+DeckTools::DeckTools(QWidget& window, EditorState& state, Ui& ui) : window_(window), state_(state), ui_(ui)
+{
+    // Actions of the main window, so that their keys work wherever its focus is, and the menu
+    // shows them.
+    copy_ = new QAction(DeckToolsText::menuCopyList(), &window);
+    copy_->setObjectName(QStringLiteral("actCopyList"));
+    copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QObject::connect(copy_, &QAction::triggered, &window, [this] { copyList(); });
+    import_ = new QAction(DeckToolsText::menuImportList(), &window);
+    import_->setObjectName(QStringLiteral("actImportList"));
+    import_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    QObject::connect(import_, &QAction::triggered, &window, [this] { importList(); });
+    window.addAction(copy_);
+    window.addAction(import_);
+}
+
+DeckTools::~DeckTools() = default;
+
+void DeckTools::setLinks(Links links) { links_ = std::move(links); }
 
 void DeckTools::addMenuEntries(QMenu& menu)
 {
@@ -57,47 +84,152 @@ void DeckTools::addMenuEntries(QMenu& menu)
     menu.addAction(DeckToolsText::menuDeckSheet(), &window_, [this] { saveDeckSheet(); });
 }
 
+void DeckTools::addLaterMenuEntries(QMenu& menu)
+{
+    menu.addSeparator();
+    menu.addAction(DeckToolsText::menuDeckHand(), &window_, [this] { showDeckHand(); });
+    menu.addAction(DeckToolsText::menuDeckCompare(), &window_, [this] { compareDeck(); });
+    menu.addAction(copy_);
+    menu.addAction(import_);
+}
+
+// A run-time error in a tool is told, and the editor goes on.
+void DeckTools::guarded(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const RuntimeError& e) {
+        ui_.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    }
+}
+
+// A tool window shown, in front; placed beside the main window when it opens.
+void DeckTools::open(QWidget* tool)
+{
+    if (!tool->isVisible())
+        placeBeside(window_, tool);
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+}
+
 void DeckTools::showDeckStats()
 {
-    if (!stats_) {
+    if (!stats_)
         stats_ = new frmDeckStats(state_.fpsCardList, &window_);
-        placeBeside(window_, stats_);
-    }
     stats_->refresh();
-    stats_->show();
-    stats_->raise();
-    stats_->activateWindow();
+    open(stats_);
 }
 
 frmDeckStats* DeckTools::deckStats() const { return stats_; }
 
 void DeckTools::saveDeckSheet()
 {
-    try {
-        ::saveDeckSheet(state_, ui_);
-    } catch (const RuntimeError& e) {
-        ui_.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    guarded([this] { ::saveDeckSheet(state_, ui_); });
+}
+
+void DeckTools::showDeckHand()
+{
+    if (!hand_) {
+        hand_ = new frmDeckHand(state_.fpsCardList, links_.settings, &window_);
+        hand_->openCard = [this](const QString& no) {
+            if (links_.openCard)
+                links_.openCard(no);
+        };
+    } else {
+        hand_->refresh();
     }
+    open(hand_);
+}
+
+frmDeckHand* DeckTools::deckHand() const { return hand_; }
+
+void DeckTools::compareDeck()
+{
+    guarded([this] {
+        const QString path = ui_.chooseOpenFile(DeckFileText::openFilter());
+        if (path.isEmpty())
+            return;
+        auto other = std::make_unique<EditorState>();
+        QString told;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const OpenResult opened = openDeckAside(*other, path, &told);
+        QGuiApplication::restoreOverrideCursor();
+        if (opened.outcome != OpenResult::Outcome::Opened) {
+            ui_.messageBox(DeckToolsText::compareFailed(path, told.isEmpty() ? DeckToolsText::unreadable() : told),
+                           DeckToolsText::compareTitle(), MsgIcon::Warning, MsgButtons::Ok);
+            return;
+        }
+        if (!opened.complete())
+            ui_.messageBox(DeckToolsText::compareStopped(path, opened.stopLine) +
+                               (opened.error.isEmpty() ? QString() : QStringLiteral("\r\n") + opened.error),
+                           DeckToolsText::compareTitle(), MsgIcon::Warning, MsgButtons::Ok);
+        if (!compare_) {
+            compare_ = new frmDeckCompare(state_, &window_);
+            compare_->chooseOther = [this] { compareDeck(); };
+        }
+        compare_->setOther(std::move(other), path);
+        open(compare_);
+    });
+}
+
+frmDeckCompare* DeckTools::deckCompare() const { return compare_; }
+
+void DeckTools::setKeysEnabled(bool enabled)
+{
+    copy_->setEnabled(enabled);
+    import_->setEnabled(enabled);
+}
+
+void DeckTools::copyList() { QGuiApplication::clipboard()->setText(deckListText(state_, state_.deckName)); }
+
+void DeckTools::importList()
+{
+    guarded([this] {
+        frmDeckListImport dialog(state_, QGuiApplication::clipboard()->text(), &window_);
+        if (dialog.exec() != QDialog::Accepted || !links_.recordChange)
+            return;
+        const QString text = dialog.text();
+        links_.recordChange([&] { loadDeckList(state_, ui_, text); }, [] { return DeckListText::loadStep(); });
+    });
 }
 
 // Many changes in one turn of the event loop (a deck opening reloads, then replays) are drawn once.
 void DeckTools::deckChanged()
 {
-    if (!stats_ || !stats_->isVisible() || statsPending_)
+    const auto shown = [](QWidget* tool) { return tool && tool->isVisible(); };
+    if (held_ > 0)
+        changedWhileHeld_ = true;
+    if (held_ > 0 || redrawPending_ || !(shown(stats_) || shown(hand_) || shown(compare_)))
         return;
-    statsPending_ = true;
+    redrawPending_ = true;
     QMetaObject::invokeMethod(
         &window_,
-        [this] {
-            statsPending_ = false;
-            if (stats_ && stats_->isVisible())
+        [this, shown] {
+            redrawPending_ = false;
+            if (held_ > 0) {
+                changedWhileHeld_ = true;
+                return;
+            }
+            if (shown(stats_))
                 stats_->refresh();
+            if (shown(hand_))
+                hand_->refresh();
+            if (shown(compare_))
+                compare_->refresh();
         },
         Qt::QueuedConnection);
 }
 
+DeckTools::Held::~Held()
+{
+    if (--tools_.held_ == 0 && std::exchange(tools_.changedWhileHeld_, false))
+        tools_.deckChanged();
+}
+
 void DeckTools::followWindow()
 {
-    if (stats_ && stats_->isVisible())
-        placeBeside(window_, stats_);
+    for (QWidget* tool : {static_cast<QWidget*>(stats_), static_cast<QWidget*>(hand_), static_cast<QWidget*>(compare_)})
+        if (tool && tool->isVisible())
+            placeBeside(window_, tool);
 }

@@ -31,6 +31,7 @@ constexpr int kNameHeight = 40;
 constexpr int kTotalsHeight = 30;
 constexpr int kHeadingHeight = 36;
 constexpr int kNoneHeight = 24;
+constexpr int kCaptionHeight = 34;
 
 const QColor kBackground(236, 236, 244);
 const QColor kInk(0, 0, 0);
@@ -44,6 +45,11 @@ QFont font(int pixels, bool bold = false)
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
+
+// Below this width a caption could not be read: the tile is its picture.
+int captionHeight(int width) { return width >= 60 ? kCaptionHeight : 0; }
+
+int pictureHeight(int width) { return width * CardWindowGeometry::kClientHeight / CardWindowGeometry::kClientWidth; }
 
 struct Layout {
     int columns = kDefaultColumns;
@@ -63,8 +69,8 @@ Layout layoutFor(int columns)
     l.columns = columns;
     l.gap = std::max(1, 80 / columns);
     l.cardWidth = (kInner - (columns - 1) * l.gap) / columns;
-    l.pictureHeight = l.cardWidth * CardWindowGeometry::kClientHeight / CardWindowGeometry::kClientWidth;
-    l.captionHeight = l.cardWidth >= 60 ? 34 : 0; // below that the text could not be read
+    l.captionHeight = captionHeight(l.cardWidth);
+    l.pictureHeight = pictureHeight(l.cardWidth);
     return l;
 }
 
@@ -107,23 +113,7 @@ void drawCount(QPainter& p, const QRect& picture, const QString& count)
 
 void drawCard(QPainter& p, const Layout& l, const QPoint& at, const SheetCard& card, const QString& count)
 {
-    const QRect picture(at, QSize(l.cardWidth, l.pictureHeight));
-    const QImage image = decodeCardPicture(card.picture, picture.size());
-    if (image.isNull())
-        drawPlainFrame(p, picture, card);
-    else
-        p.drawImage(picture, image);
-    drawCount(p, picture, count);
-    if (l.captionHeight == 0)
-        return;
-    const QRect caption(picture.left(), picture.bottom() + 2, l.cardWidth, l.captionHeight - 2);
-    p.setPen(kInk);
-    p.setFont(font(12));
-    const QFontMetrics m(p.font());
-    p.drawText(caption, Qt::AlignTop | Qt::AlignLeft, card.no + u' ' + card.type);
-    p.setFont(font(12, true));
-    p.drawText(caption, Qt::AlignBottom | Qt::AlignLeft,
-               QFontMetrics(p.font()).elidedText(card.name, Qt::ElideRight, l.cardWidth));
+    drawSheetTile(p, card, QRect(at, QSize(l.cardWidth, l.pictureHeight + l.captionHeight)), count);
 }
 
 // Draws one section below its heading and answers the top of what follows.
@@ -177,6 +167,32 @@ void drawHeader(QPainter& p, const DeckSheetContent& content)
 }
 
 }  // namespace
+
+void drawSheetTile(QPainter& p, const SheetCard& card, const QRect& tile, const QString& count)
+{
+    const QRect picture(tile.topLeft(), QSize(tile.width(), std::min(tile.height(), pictureHeight(tile.width()))));
+    const QImage image = decodeCardPicture(card.picture, picture.size());
+    if (image.isNull())
+        drawPlainFrame(p, picture, card);
+    else
+        p.drawImage(picture, image);
+    if (!count.isEmpty())
+        drawCount(p, picture, count);
+    if (tile.height() - picture.height() < kCaptionHeight)
+        return;
+    const QRect caption(picture.left(), picture.bottom() + 2, tile.width(), kCaptionHeight - 2);
+    p.setPen(kInk);
+    p.setFont(font(12));
+    p.drawText(caption, Qt::AlignTop | Qt::AlignLeft, card.no + u' ' + card.type);
+    p.setFont(font(12, true));
+    p.drawText(caption, Qt::AlignBottom | Qt::AlignLeft,
+               QFontMetrics(p.font()).elidedText(card.name, Qt::ElideRight, tile.width()));
+}
+
+QSize sheetTileSize(int width)
+{
+    return QSize(width, pictureHeight(width) + captionHeight(width));
+}
 
 QImage drawDeckSheet(const DeckSheetContent& content)
 {

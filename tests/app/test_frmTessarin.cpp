@@ -1,4 +1,5 @@
 #include "app/frmWait.h"
+#include "decktools/DeckTools.h"
 #include "decktools/frmDeckStats.h"
 #include "search/frmSerch.h"
 
@@ -296,6 +297,7 @@ TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
     w->ui().setControlsEnabled(false);  // as a load starts; the loader's calls are checked with the loader
     EXPECT_EQ(disabled(controls), (QStringList{u"cmdOpen"_s, u"cmdSave"_s, u"cmdClose"_s, u"cmdReset"_s,
                                                u"cmdSideReset"_s, u"fpsCardList"_s}));
+    EXPECT_FALSE(w->tools().importListAction()->isEnabled() || w->tools().copyListAction()->isEnabled());
     w->ui().setSearchEnabled(true);
     EXPECT_TRUE(child<QPushButton>(u"cmdSerch")->isEnabled());
 }

@@ -1,11 +1,13 @@
 #include "MainWindowTest.h"
 
 #include "app/EditActions.h"
+#include "deckfile/DeckList.h"
 #include "deckfile/RecentDecks.h"
 #include "search/frmSerch.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QMenu>
 #include <QProcess>
 
@@ -120,7 +122,7 @@ TEST_F(HistoryTest, TheRowMenuUndoesRedoesAndOpensRecentDecks)
     open(deck(u"kept.txt"_s, {u"2,003,x"_s}));
     press(colDeckUp, 1);
     const QList<QAction*> entries = rowMenu(1);
-    ASSERT_EQ(entries.size(), 10);
+    ASSERT_EQ(entries.size(), 15);
     EXPECT_EQ(std::tuple(entries[6]->isSeparator(), entries[7]->text(), entries[7]->shortcut(), entries[8]->text(),
                          entries[8]->isEnabled(), entries[9]->text()),
               std::tuple(true, u"元に戻す: 札1 メイン +1"_s, QKeySequence(QKeySequence::Undo), u"やり直し"_s, false,
@@ -161,12 +163,15 @@ TEST_F(HistoryTest, ShortcutsUnderAWindowManager)
     EXPECT_TRUE(w->serch()->isVisible());
     w->serch()->hide();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    // The deck dialogs: each asked for, and cancelled.
-    for (const char* keys : {"ctrl+o", "ctrl+s"}) {
+    key("ctrl+shift+c");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), deckListText(w->state(), w->state().deckName));
+    // The deck dialogs and the list to load: each asked for, and cancelled.
+    for (const auto& [keys, name] : {std::pair("ctrl+o", u"CommonDialog1"), std::pair("ctrl+s", u"CommonDialog1"),
+                                     std::pair("ctrl+shift+v", u"frmDeckListImport")}) {
         bool asked = false;
         QTimer::singleShot(300, w.get(), [&] {
             if (QWidget* dialog = QApplication::activeModalWidget()) {
-                asked = dialog->objectName() == u"CommonDialog1";
+                asked = dialog->objectName() == name;
                 dialog->close();
             }
         });

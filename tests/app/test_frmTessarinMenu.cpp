@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, TheRowMenuPressesStepButtonsOpensTheCardAndTheStatisticsF
     // The side-board entries come with the side-board columns.
     const qsizetype withoutSide = rowMenu(1).size();
     child<QCheckBox>(u"chkSide")->setChecked(true);
-    ASSERT_EQ(std::pair(withoutSide, rowMenu(1).size()), std::pair(qsizetype(10), qsizetype(12)));
+    ASSERT_EQ(std::pair(withoutSide, rowMenu(1).size()), std::pair(qsizetype(15), qsizetype(17)));
     const auto snapshot = [&](qint32 row) {
         QList<int> v{w->state().fpsCardList.cellText(colDeck, row).toInt(), w->state().fpsCardList.cellText(colSide, row).toInt()};
         for (const char16_t* l : {u"lblSum", u"lblSideSum", u"lblSide", u"lblCharacterSum", u"lblSpellSum", u"lblCommandSum"})
