@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -51,12 +52,20 @@ void EditActions::refresh()
     const DeckStep* again = history_.nextRedo();
     undo_->setText(back ? HistoryText::entry(HistoryText::undo(), back->label) : HistoryText::undo());
     redo_->setText(again ? HistoryText::entry(HistoryText::redo(), again->label) : HistoryText::redo());
-    undo_->setEnabled(back != nullptr);
-    redo_->setEnabled(again != nullptr);
+    undo_->setEnabled(back && enabled_ && !changing_);
+    redo_->setEnabled(again && enabled_ && !changing_);
+}
+
+void EditActions::setStepsEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    refresh();
 }
 
 void EditActions::takeStep(bool undo)
 {
+    if (!enabled_ || changing_)
+        return;
     if (undo ? history_.undo(state_, ui_) : history_.redo(state_, ui_))
         refresh();
 }
@@ -70,8 +79,13 @@ bool EditActions::press(qint32 col, qint32 row)
 
 void EditActions::recordChange(const std::function<void()>& change, const std::function<QString()>& label)
 {
-    history_.recordChange(state_, change, label);
+    changing_ = true;
     refresh();
+    const auto done = qScopeGuard([this] {
+        changing_ = false;
+        refresh();
+    });
+    history_.recordChange(state_, change, label);
 }
 
 void EditActions::used(const QString& path)

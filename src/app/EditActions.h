@@ -37,6 +37,9 @@ public:
     bool press(qint32 col, qint32 row);
     // A change of the whole deck (an opening, the main or the side-board リセット), one step.
     void recordChange(const std::function<void()>& change, const std::function<QString()>& label);
+    // Undo and redo are off while a load runs, as the buttons are, and while a whole-deck change
+    // lets events run: a step taken then would land inside another.
+    void setStepsEnabled(bool enabled);
     // The file an opening or a save used goes to the top of the recent decks.
     void used(const QString& path);
 
@@ -56,4 +59,6 @@ private:
     RecentDecks recent_;
     QAction* undo_;
     QAction* redo_;
+    bool enabled_ = true;
+    bool changing_ = false;
 };

@@ -192,6 +192,7 @@ void frmTessarin::flngControlEnabled(bool ibolEnabled)
                        static_cast<QWidget*>(cmdSideReset_), static_cast<QWidget*>(fpsCardList_)})
         w->setEnabled(ibolEnabled);
     tools_->setKeysEnabled(ibolEnabled);
+    edit_->setStepsEnabled(ibolEnabled);
 }
 
 void frmTessarin::setSearchEnabled(bool enabled) { cmdSerch_->setEnabled(enabled); }

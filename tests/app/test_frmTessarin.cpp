@@ -1,3 +1,4 @@
+#include "app/EditActions.h"
 #include "app/frmWait.h"
 #include "decktools/DeckTools.h"
 #include "decktools/frmDeckStats.h"
@@ -297,7 +298,9 @@ TEST_F(MainWindowTest, ResetReloadsAndAFailedResetLeavesTheWindowUsable)
     w->ui().setControlsEnabled(false);  // as a load starts; the loader's calls are checked with the loader
     EXPECT_EQ(disabled(controls), (QStringList{u"cmdOpen"_s, u"cmdSave"_s, u"cmdClose"_s, u"cmdReset"_s,
                                                u"cmdSideReset"_s, u"fpsCardList"_s}));
-    EXPECT_FALSE(w->tools().importListAction()->isEnabled() || w->tools().copyListAction()->isEnabled());
+    // The keys that change the deck go with the buttons: the list keys, and undo with a step to take.
+    EXPECT_FALSE(w->tools().importListAction()->isEnabled() || w->tools().copyListAction()->isEnabled() ||
+                 w->edit().undoAction()->isEnabled());
     w->ui().setSearchEnabled(true);
     EXPECT_TRUE(child<QPushButton>(u"cmdSerch")->isEnabled());
 }
