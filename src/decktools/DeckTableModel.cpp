@@ -1,6 +1,8 @@
 #include "DeckTableModel.h"
 
 #include <QFont>
+#include <QHeaderView>
+#include <QTableView>
 
 void DeckTableModel::setShape(Shape shape)
 {
@@ -48,4 +50,17 @@ void DeckTableModel::sort(int column, Qt::SortOrder order)
 {
     if (sorter)
         sorter(column, order);
+}
+
+QTableView* deckTableView(DeckTableModel* model, const QString& name)
+{
+    auto* table = new QTableView;
+    table->setObjectName(name);
+    table->setModel(model);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    return table;
 }

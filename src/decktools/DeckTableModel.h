@@ -33,3 +33,8 @@ public:
 private:
     Shape shape_;
 };
+
+class QTableView;
+
+// A read-only table of whole rows over model, named name, its rows a line of text high.
+QTableView* deckTableView(DeckTableModel* model, const QString& name);

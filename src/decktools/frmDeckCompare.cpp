@@ -73,14 +73,7 @@ frmDeckCompare::frmDeckCompare(const EditorState& state, QWidget* parent)
     top->addWidget(another, 0, Qt::AlignTop);
 
     model_ = new DeckTableModel(this);
-    table_ = new QTableView;
-    table_->setObjectName(u"tblCompare"_s);
-    table_->setModel(model_);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
+    table_ = deckTableView(model_, u"tblCompare"_s);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

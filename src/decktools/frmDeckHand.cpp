@@ -108,14 +108,7 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     scroll->setMinimumHeight(HandTiles::sectionHeight() + 2 * scroll->frameWidth());
 
     model_ = new DeckTableModel(this);
-    table_ = new QTableView;
-    table_->setObjectName(u"tblOdds"_s);
-    table_->setModel(model_);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
+    table_ = deckTableView(model_, u"tblOdds"_s);
     auto* oddsPane = new QWidget;
     auto* oddsColumn = new QVBoxLayout(oddsPane);
     oddsColumn->setContentsMargins(0, 4, 0, 0);
