@@ -99,9 +99,11 @@ void HandTrial::setPart(DeckPart part)
 
 bool HandTrial::setDeck(const Deck& deck, quint64 seed)
 {
-    if (deck == deck_)
-        return false;
+    // The side board changes nothing in a hand of the main deck: the player keeps the shuffle.
+    const bool samePile = deckPile(deck, part_) == deckPile(deck_, part_);
     deck_ = deck;
+    if (samePile)
+        return false;
     reshuffle(seed);
     return true;
 }

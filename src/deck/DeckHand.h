@@ -61,7 +61,8 @@ public:
     // part of the deck; the seed stays, so the companion with it shows the same hand.
     void setHandSize(qint32 size);
     void setPart(DeckPart part);
-    // A change to the deck starts a new shuffle with seed; the same deck changes nothing (false).
+    // A change to the part dealt from starts a new shuffle with seed; any other change keeps the
+    // shuffle (false) and is dealt from when the part changes.
     bool setDeck(const Deck& deck, quint64 seed);
 
     // The opening hand (fewer cards when the deck is smaller), the cards drawn after it: copies,

@@ -57,8 +57,8 @@ QStringList numbers(const std::vector<CardNumber>& cards)
 }
 
 // A typed seed deals the core's hand for it; a draw takes the next card of that shuffle; the odds
-// follow the cards drawn and sort by a column; a change to the deck shuffles anew, a press that
-// changes nothing does not; a double click opens the card.
+// follow the cards drawn and sort by a column; a change to the main deck shuffles anew, a press
+// that changes nothing or the side board's does not; a double click opens the card.
 TEST_F(DeckToolsTest, TheHandWindowDealsTheCoresHandDrawsAndShowsTheOdds)
 {
     startWithDeck();
@@ -90,9 +90,10 @@ TEST_F(DeckToolsTest, TheHandWindowDealsTheCoresHandDrawsAndShowsTheOdds)
                          DeckToolsText::oddsDrawn(6), 9));
 
     press(colDeckDown, 12);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(tiles->numbers(), dealt);
     press(colSideUp, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(tiles->numbers(), seed->text()), std::pair(dealt, u"12345"_s));
+    press(colDeckUp, 12);
     QCoreApplication::processEvents();
     const QString reshuffled = seed->text();
     // Another part or hand size deals the same shuffle again.
@@ -100,7 +101,7 @@ TEST_F(DeckToolsTest, TheHandWindowDealsTheCoresHandDrawsAndShowsTheOdds)
     ::child<QSpinBox>(hand, u"spnHandSize"_s)->setValue(7);
     EXPECT_EQ(std::tuple(reshuffled != u"12345"_s, seed->text() == reshuffled, left(), int(tiles->numbers().size()),
                          w->edit().recent().number(u"trial/handSize"_s, 0)),
-              std::tuple(true, true, DeckToolsText::left(4, 11), 7, 7));
+              std::tuple(true, true, DeckToolsText::left(5, 12), 7, 7));
     // A change of the whole deck lets events run part-way: what it leaves is what counts.
     {
         const DeckTools::Held held(w->tools());

@@ -91,10 +91,13 @@ TEST(HandTrial, DealsAndDrawsFromOneShuffleOfTheSeed)
     trial.setHandSize(7);  // the same shuffle dealt again
     EXPECT_EQ(std::tuple(values(trial.hand()), trial.draws().size(), trial.left()),
               std::tuple(std::vector<qint32>{10, 4, 2, 3, 8, 5, 9}, size_t(0), 5));
+    Deck sided = deck;
+    sided.set(no(3), {1, 2});
+    EXPECT_FALSE(trial.setDeck(sided, 7)) << "a side-board change keeps the main deck's shuffle";
     trial.setPart(DeckPart::AfterSideboard);
-    EXPECT_EQ(std::pair(trial.seed(), trial.deckSize()), std::pair(quint64(42), 13));
+    EXPECT_EQ(std::pair(trial.seed(), trial.deckSize()), std::pair(quint64(42), 15));
 
-    EXPECT_FALSE(trial.setDeck(deck, 7)) << "the same deck keeps its shuffle";
+    EXPECT_FALSE(trial.setDeck(sided, 7)) << "the same deck keeps its shuffle";
     Deck small;
     small.set(no(1), {3, 0});
     EXPECT_TRUE(trial.setDeck(small, 7));
