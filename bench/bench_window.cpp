@@ -108,18 +108,23 @@ void BM_HeaderClick_Window(benchmark::State& state)
         state.counters["x_window_load"] = wall / h.windowLoad;
 }
 
-// Opens a deck of one copy of every card of the 100,000, from a file.
-void openEveryCard(benchmark::State& state, Home& h, frmTessarin& window)
+// The started window on the 100,000-card catalogue with a deck of one copy of every card opened
+// from a file; none when the load failed.
+std::unique_ptr<frmTessarin> windowWithEveryCard(benchmark::State& state, Home& h)
 {
+    std::unique_ptr<frmTessarin> window = startedWindow(state);
+    if (!window)
+        return nullptr;
     QByteArray lines;
     for (qint32 n = 1; n <= 100000; ++n)
-        lines += "1," + QByteArray::number(n).rightJustified(3, '0') + ",x\r\n";
+        lines += "1," + CardNumber::regular(n).text().toLatin1() + ",x\r\n";
     QString deck = h.dir.filePath(u"every.txt"_s);
     QFile f(deck);
     if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
         state.SkipWithError("the deck could not be written");
     f.close();
-    window.plngOpenFile(deck);
+    window->plngOpenFile(deck);
+    return window;
 }
 
 // Undo in the window with 100,000 counted cards (a deck of one copy of every card, opened from a
@@ -129,11 +134,10 @@ void openEveryCard(benchmark::State& state, Home& h, frmTessarin& window)
 void BM_Undo_Window(benchmark::State& state)
 {
     Home& h = home(100000);
-    const std::unique_ptr<frmTessarin> started = startedWindow(state);
+    const std::unique_ptr<frmTessarin> started = windowWithEveryCard(state, h);
     if (!started)
         return;
     frmTessarin& window = *started;
-    openEveryCard(state, h, window);
     if (state.range(0) == 0)
         window.grid()->ButtonClicked(colDeckUp, 5, 0);
     QAction* undo = window.edit().undoAction();
@@ -161,11 +165,10 @@ void BM_Undo_Window(benchmark::State& state)
 void BM_HandDraw_Window(benchmark::State& state)
 {
     Home& h = home(100000);
-    const std::unique_ptr<frmTessarin> started = startedWindow(state);
+    const std::unique_ptr<frmTessarin> started = windowWithEveryCard(state, h);
     if (!started)
         return;
     frmTessarin& window = *started;
-    openEveryCard(state, h, window);
     window.tools().showDeckHand();
     QCoreApplication::processEvents();
     frmDeckHand* hand = window.tools().deckHand();
