@@ -84,16 +84,8 @@ int cardsCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
     HeadlessUi ui;
     CardGrid& grid = opened.state.fpsCardList;
     if (args.isSet(u"deck"_s)) {
-        const QString deck = args.value(u"deck"_s);
-        QString problem = unreadableDeck(deck);
-        if (problem.isNull())
-            openDeck(deck, opened);
-        if (problem.isNull() && !opened.problem().isNull())
-            problem = opened.problemAtLine();
-        if (!problem.isNull()) {
-            err << deck << u": "_s << problem << u'\n';
+        if (!openDeckToRead(args.value(u"deck"_s), opened, err, DeckWarnings::Keep))
             return kFailed;
-        }
     } else if (flngLoadCardList(opened.state, ui, false) != 0) {
         for (const HeadlessUi::Message& m : ui.messages)
             err << oneLine(m.text) << u'\n';

@@ -6,6 +6,9 @@
 #include "deckfile/DeckComparison.h"
 #include "deckfile/DeckFileText.h"
 #include "deckfile/DeckOpener.h"
+#include "deckfile/DeckSaver.h"
+#include "platform/HeadlessUi.h"
+#include "platform/RuntimeError.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -126,20 +129,6 @@ QJsonObject unreadableReport(const QString& file, const QString& problem)
                        {u"line"_s, QJsonValue(QJsonValue::Null)}};
 }
 
-bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err)
-{
-    if (const QString problem = unreadableDeck(file); !problem.isNull()) {
-        err << file << u": "_s << problem << u'\n';
-        return false;
-    }
-    openDeck(file, o);
-    if (!o.problem().isNull()) {
-        err << file << u": "_s << o.problemAtLine() << u'\n';
-        return false;
-    }
-    return true;
-}
-
 int savedStatus(const SaveResult& saved, QTextStream& err)
 {
     if (saved.written())
@@ -163,15 +152,28 @@ int writtenToStandardOutput(const QByteArray& bytes, const QString& contentError
     return kComplete;
 }
 
-bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err)
+int writtenDeck(const EditorState& state, const QString& target, QTextStream& out, QTextStream& err)
+{
+    HeadlessUi ui;
+    if (target != u"-")
+        return savedStatus(saveDeckFile(state, ui, target), err);
+    try {
+        return writtenToStandardOutput(deckFileBytes(state, ui), {}, out, err);
+    } catch (const RuntimeError& e) {
+        return writtenToStandardOutput({}, e.description(), out, err);
+    }
+}
+
+bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err, DeckWarnings warnings)
 {
     if (const QString problem = unreadableDeck(file); !problem.isNull()) {
         err << file << u": "_s << problem << u'\n';
         return false;
     }
     openDeck(file, o);
-    for (const OpenResult::Warning& w : o.result.warnings)
-        err << file << u": warning: "_s << (w.line > 0 ? u"line %1: "_s.arg(w.line) : QString()) << w.text << u'\n';
+    if (warnings == DeckWarnings::Tell)
+        for (const OpenResult::Warning& w : o.result.warnings)
+            err << file << u": warning: "_s << (w.line > 0 ? u"line %1: "_s.arg(w.line) : QString()) << w.text << u'\n';
     if (!o.problem().isNull()) {
         err << file << u": "_s << o.problemAtLine() << u'\n';
         return false;
@@ -179,10 +181,15 @@ bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err)
     return true;
 }
 
+int usageError(QTextStream& err, const QString& message)
+{
+    err << programName() << u": "_s << message << u" (see "_s << programName() << u" --help)\n"_s;
+    return kFailed;
+}
+
 int commandUsageError(const QString& command, const QString& message, QTextStream& err)
 {
-    err << programName() << u": "_s << command << u": "_s << message << u" (see "_s << programName() << u" --help)\n"_s;
-    return kFailed;
+    return usageError(err, command + u": "_s + message);
 }
 
 std::optional<qint64> integerOption(const QCommandLineParser& args, const QString& command, const QString& name, qint64 min, qint64 max,

@@ -30,16 +30,17 @@ struct OpenedDeck {
 // editor opens such a file as an empty deck; here that would pass for a deck read completely.
 QString unreadableDeck(const QString& file);
 void openDeck(const QString& file, OpenedDeck& o);
-// Opens a deck a command writes from: false, with the reason told on err, unless it opened cleanly.
-bool openDeckToWrite(const QString& file, OpenedDeck& o, QTextStream& err);
-// Opens a deck a command prints figures of: its warnings told on err; false, with the reason told,
-// unless it was read completely (figures of a deck read in part would pass for the deck's own).
-bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err);
+// Opens a deck a command works from: false, with the reason told on err, unless it was read
+// completely (figures of a deck read in part would pass for the deck's own). A command that
+// prints figures tells the warnings too; one that writes the deck out keeps quiet about them.
+enum class DeckWarnings { Tell, Keep };
+bool openDeckToRead(const QString& file, OpenedDeck& o, QTextStream& err, DeckWarnings warnings = DeckWarnings::Tell);
 // The value of an integer option within [min, max], or fallback when it is not given; nullopt, with
 // a usage error told on err, when it is not such a number.
 std::optional<qint64> integerOption(const QCommandLineParser& args, const QString& command, const QString& name, qint64 min, qint64 max,
                                     qint64 fallback, QTextStream& err);
-// A usage error of a command: one line pointing at the help; answers kFailed.
+// A usage error: one line pointing at the help, never the whole help; answers kFailed. A command's names the command.
+int usageError(QTextStream& err, const QString& message);
 int commandUsageError(const QString& command, const QString& message, QTextStream& err);
 
 // JSON written by hand, so that keys come in the order a reader expects.
@@ -51,6 +52,8 @@ QString jsonNumber(double value);
 int savedStatus(const SaveResult& saved, QTextStream& err);
 // Bytes written onto standard output for the OUT "-", or why not.
 int writtenToStandardOutput(const QByteArray& bytes, const QString& contentError, QTextStream& out, QTextStream& err);
+// The deck of state saved as a deck file into target, or onto standard output for "-".
+int writtenDeck(const EditorState& state, const QString& target, QTextStream& out, QTextStream& err);
 // Every size check met: the three totals the exit status tests are at their limits.
 bool deckComplete(const Totals& t);
 QJsonObject deckReport(const QString& file, const OpenedDeck& o);

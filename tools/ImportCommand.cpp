@@ -5,10 +5,8 @@
 
 #include "catalogue/EditorState.h"
 #include "deckfile/DeckList.h"
-#include "deckfile/DeckSaver.h"
 #include "platform/Cp932.h"
 #include "platform/HeadlessUi.h"
-#include "platform/RuntimeError.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -37,15 +35,15 @@ QString listText(QByteArray bytes)
 int importCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& err)
 {
     const QString source = args.positionalArguments()[0], target = args.positionalArguments()[1];
+    // A list may come from a pipe ("<(tessarin-deck text a.txt)"): any file that reads is taken.
     QFile in;
-    if (source == u"-") {
+    if (source == u"-")
         in.open(stdin, QIODevice::ReadOnly);
-    } else if (const QString problem = unreadableDeck(source); !problem.isNull()) {
-        err << source << u": "_s << problem << u'\n';
-        return kFailed;
-    } else {
+    else
         in.setFileName(source);
-        in.open(QIODevice::ReadOnly);
+    if (!in.isOpen() && !in.open(QIODevice::ReadOnly)) {
+        err << source << u": "_s << in.errorString() << u'\n';
+        return kFailed;
     }
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) {
@@ -68,17 +66,7 @@ int importCommand(const QCommandLineParser& args, QTextStream& out, QTextStream&
     for (const DeckListIssue& i : issues)
         err << source << u": warning: line "_s << i.line << u": "_s << i.reason << u": "_s << i.text << u'\n';
 
-    int written;
-    if (target != u"-") {
-        written = savedStatus(saveDeckFile(state, ui, target), err);
-    } else {
-        try {
-            written = writtenToStandardOutput(deckFileBytes(state, ui), {}, out, err);
-        } catch (const RuntimeError& e) {
-            written = writtenToStandardOutput({}, e.description(), out, err);
-        }
-    }
-    if (written != kComplete)
+    if (writtenDeck(state, target, out, err) != kComplete)
         return kFailed;
     return list->unmatched.isEmpty() ? kComplete : kIncomplete;
 }

@@ -19,7 +19,7 @@ int sheetCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& 
         return kFailed;
     }
     OpenedDeck o;
-    if (!openDeckToWrite(args.positionalArguments()[0], o, err))
+    if (!openDeckToRead(args.positionalArguments()[0], o, err, DeckWarnings::Keep))
         return kFailed;
     const QString target = args.positionalArguments()[1];
     if (target != u"-")

@@ -2,6 +2,7 @@
 // It never writes the catalogue.
 
 #include "CommandTable.h"
+#include "DeckReport.h"
 
 #include "platform/ProgramFolder.h"
 
@@ -24,13 +25,6 @@ QList<QCommandLineOption> parserOptions(const QList<Option>& options)
     for (const Option& o : options)
         list << o.parserOption();
     return list;
-}
-
-// One line, never the whole help: the help is one flag away.
-int usageError(QTextStream& err, const QString& message)
-{
-    err << programName() << u": "_s << message << u" (see "_s << programName() << u" --help)\n"_s;
-    return kFailed;
 }
 
 // The first option given more than once, or a null text. The parser keeps only the last value,
