@@ -4,6 +4,7 @@
 
 #include "catalogue/EditorState.h"
 #include "history/HistoryText.h"
+#include "platform/RuntimeError.h"
 #include "platform/desktop/FileDialog.h"
 
 #include <QAction>
@@ -66,8 +67,10 @@ void EditActions::takeStep(bool undo)
 {
     if (!enabled_ || changing_)
         return;
-    if (undo ? history_.undo(state_, ui_) : history_.redo(state_, ui_))
-        refresh();
+    reportRuntimeErrors(ui_, [&] {
+        if (undo ? history_.undo(state_, ui_) : history_.redo(state_, ui_))
+            refresh();
+    });
 }
 
 bool EditActions::press(qint32 col, qint32 row)

@@ -149,7 +149,7 @@ void frmTessarin::createControls()
     connect(fpsCardList_, &CardGridView::DblClick, this, &frmTessarin::fpsCardList_DblClick);
     connect(fpsCardList_, &CardGridView::KeyDown, this, &frmTessarin::fpsCardList_KeyDown);
     edit_ = std::make_unique<EditActions>(*this, state_, ui_, EditActions::Buttons{cmdOpen_, cmdSave_, cmdSerch_},
-                                          [this](QString path) { plngOpenFile(path); });
+                                          [this](QString path) { handle([&] { plngOpenFile(path); }); });
     tools_->setLinks({[this](const std::function<void()>& change, const std::function<QString()>& label) {
                           recordDeckChange(change, label);
                       },
@@ -175,15 +175,7 @@ bool frmTessarin::Form_Load()
     return true;
 }
 
-// Runs an event handler: a run-time error that reaches it is reported and the program goes on.
-void frmTessarin::handle(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const RuntimeError& e) {
-        ui_.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
-    }
-}
+void frmTessarin::handle(const std::function<void()>& body) { reportRuntimeErrors(ui_, body); }
 
 void frmTessarin::flngControlEnabled(bool ibolEnabled)
 {

@@ -34,7 +34,6 @@ public:
     static Deck fromGrid(const CardGrid& grid, std::vector<qint32>* rows = nullptr);
 
     const std::vector<Card>& cards() const { return cards_; }
-    bool isEmpty() const { return cards_.empty(); }
     CardCounts counts(CardNumber number) const;
     // Counts of 0 and 0 remove the card.
     void set(CardNumber number, CardCounts counts);

@@ -48,7 +48,6 @@ public:
 
     HandTrial(const Deck& deck, DeckPart part, qint32 handSize, quint64 seed);
 
-    const Deck& deck() const { return deck_; }
     DeckPart part() const { return part_; }
     qint32 handSize() const { return handSize_; }
     quint64 seed() const { return seed_; }

@@ -9,7 +9,6 @@
 #include "catalogue/EditorState.h"
 #include "deckfile/DeckFileText.h"
 #include "deckfile/DeckListText.h"
-#include "platform/AppInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/Ui.h"
 #include "sheet/DeckSheet.h"
@@ -18,6 +17,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 
 #include <algorithm>
@@ -93,16 +93,6 @@ void DeckTools::addLaterMenuEntries(QMenu& menu)
     menu.addAction(import_);
 }
 
-// A run-time error in a tool is told, and the editor goes on.
-void DeckTools::guarded(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const RuntimeError& e) {
-        ui_.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
-    }
-}
-
 // A tool window shown, in front; placed beside the main window when it opens.
 void DeckTools::open(QWidget* tool)
 {
@@ -125,7 +115,7 @@ frmDeckStats* DeckTools::deckStats() const { return stats_; }
 
 void DeckTools::saveDeckSheet()
 {
-    guarded([this] { ::saveDeckSheet(state_, ui_); });
+    reportRuntimeErrors(ui_, [this] { ::saveDeckSheet(state_, ui_); });
 }
 
 void DeckTools::showDeckHand()
@@ -146,15 +136,17 @@ frmDeckHand* DeckTools::deckHand() const { return hand_; }
 
 void DeckTools::compareDeck()
 {
-    guarded([this] {
+    reportRuntimeErrors(ui_, [this] {
         const QString path = ui_.chooseOpenFile(DeckFileText::openFilter());
         if (path.isEmpty())
             return;
         auto other = std::make_unique<EditorState>();
         QString told;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const OpenResult opened = openDeckAside(*other, path, &told);
-        QGuiApplication::restoreOverrideCursor();
+        const OpenResult opened = [&] {
+            const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+            return openDeckAside(*other, path, &told);
+        }();
         if (opened.outcome != OpenResult::Outcome::Opened) {
             ui_.messageBox(DeckToolsText::compareFailed(path, told.isEmpty() ? DeckToolsText::unreadable() : told),
                            DeckToolsText::compareTitle(), MsgIcon::Warning, MsgButtons::Ok);
@@ -185,7 +177,7 @@ void DeckTools::copyList() { QGuiApplication::clipboard()->setText(deckListText(
 
 void DeckTools::importList()
 {
-    guarded([this] {
+    reportRuntimeErrors(ui_, [this] {
         frmDeckListImport dialog(state_, QGuiApplication::clipboard()->text(), &window_);
         if (dialog.exec() != QDialog::Accepted || !links_.recordChange)
             return;

@@ -74,7 +74,6 @@ public:
     void followWindow();
 
 private:
-    void guarded(const std::function<void()>& body);
     void open(QWidget* tool);
 
     QWidget& window_;

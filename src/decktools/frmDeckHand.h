@@ -30,9 +30,8 @@ public:
     // settings keeps the hand size between runs; it may be null.
     frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* parent = nullptr);
 
-    // The deck may have changed: a changed deck is shuffled anew.
+    // The deck may have changed: a change to the part dealt from is shuffled anew.
     void refresh();
-    const HandTrial& trial() const { return trial_; }
     // A double click on a card asks for its card window.
     std::function<void(const QString& cardNo)> openCard;
 

@@ -40,13 +40,7 @@ frmDeckListImport::frmDeckListImport(const EditorState& state, const QString& te
     summary_ = new QLabel;
     summary_->setObjectName(u"lblWillLoad"_s);
     model_ = new DeckTableModel(this);
-    cards_ = new QTableView;
-    cards_->setObjectName(u"tblWillLoad"_s);
-    cards_->setModel(model_);
-    cards_->verticalHeader()->hide();
-    cards_->verticalHeader()->setDefaultSectionSize(cards_->fontMetrics().height() + 4);
-    cards_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cards_->setWordWrap(false);
+    cards_ = deckTableView(model_, u"tblWillLoad"_s);
     cards_->horizontalHeader()->setStretchLastSection(false);
     issues_ = new QPlainTextEdit;
     issues_->setObjectName(u"txtIssues"_s);

@@ -20,8 +20,6 @@ public:
     frmDeckListImport(const EditorState& state, const QString& text, QWidget* parent = nullptr);
 
     QString text() const;
-    // The list as last read.
-    const DeckList& list() const { return list_; }
 
 private:
     void preview();

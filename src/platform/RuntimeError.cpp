@@ -1,5 +1,8 @@
 #include "RuntimeError.h"
 
+#include "AppInfo.h"
+#include "Ui.h"
+
 using namespace Qt::StringLiterals;
 
 RuntimeError RuntimeError::invalidCall() { return {5, u"プロシージャの呼び出し、または引数が不正です。"_s}; }
@@ -17,3 +20,12 @@ RuntimeError RuntimeError::pastEndOfFile() { return {62, u"ファイルにこれ
 RuntimeError RuntimeError::permissionDenied() { return {70, u"書き込みできません。"_s}; }
 RuntimeError RuntimeError::pathFileAccess() { return {75, u"パス名が無効です。"_s}; }
 RuntimeError RuntimeError::pathNotFound() { return {76, u"パスが見つかりません。"_s}; }
+
+void reportRuntimeErrors(Ui& ui, const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const RuntimeError& e) {
+        ui.messageBox(e.description(), AppInfo::appTitle(), MsgIcon::None, MsgButtons::Ok);
+    }
+}

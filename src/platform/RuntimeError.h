@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
+
+class Ui;
 
 // A run-time error in the classic sense: a number and a description. Working routines trap it at
 // their start and report it in the manner of their module; it never crosses an event handler.
@@ -36,3 +39,7 @@ private:
     int number_;
     QString description_;
 };
+
+// Runs an event handler: a run-time error that reaches it is told in the program's box, and the
+// program goes on.
+void reportRuntimeErrors(Ui& ui, const std::function<void()>& body);
