@@ -21,11 +21,16 @@ QString userFile()
 
 RecentDecks::RecentDecks() : RecentDecks(userFile()) {}
 
-RecentDecks::RecentDecks(const QString& file) : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+RecentDecks::RecentDecks(const QString& file)
+    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)),
+      unreadable_(settings_->status() == QSettings::FormatError)
+{
+}
 
 RecentDecks::~RecentDecks() = default;
 
-bool RecentDecks::usable() const { return settings_->status() == QSettings::NoError; }
+// Decided once: a write that fails later leaves an error status, yet what it set stays readable.
+bool RecentDecks::usable() const { return !unreadable_; }
 
 QStringList RecentDecks::files() const
 {
@@ -41,7 +46,7 @@ QStringList RecentDecks::files() const
 
 void RecentDecks::write(const QString& key, const QVariant& value)
 {
-    // A damaged file is left as it is, and one that cannot be written is simply not written.
+    // A file Qt cannot read is left as it is; one that cannot be written keeps the value in memory.
     if (!usable())
         return;
     settings_->setValue(key, value);

@@ -11,9 +11,9 @@ class QVariant;
 // What the editor keeps between runs besides deck files and the catalogue's ShowSelect: the deck
 // files last opened or saved (newest first, at most kMax) and the folder the deck dialogs last
 // used, in an INI file of the user's configuration folder ($XDG_CONFIG_HOME/tessarin/
-// tessarin.ini). Never required: a file that is missing, unreadable or damaged reads as empty (a
-// damaged one is written afresh), and one that cannot be written keeps what this run adds in
-// memory only; nothing is said.
+// tessarin.ini). Never required: a file that is missing or unreadable reads as empty, a damaged
+// one as what of it can be read (and is written afresh; one Qt cannot read at all is left alone),
+// and one that cannot be written keeps what this run adds in memory only; nothing is said.
 class RecentDecks {
 public:
     static constexpr qsizetype kMax = 10;
@@ -39,4 +39,5 @@ private:
     void write(const QString& key, const QVariant& value);
 
     std::unique_ptr<QSettings> settings_;
+    bool unreadable_;
 };
