@@ -12,8 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-SectionCounts sections(CardCounts c) { return {c.main, c.side, qint64(c.main) + c.side}; }
-
 QString json(const SectionCounts& s)
 {
     return jsonObject({{u"main"_s, QString::number(s.main)},
@@ -21,14 +19,12 @@ QString json(const SectionCounts& s)
                        {u"after"_s, QString::number(s.after)}});
 }
 
-QString signedNumber(qint64 v) { return (v > 0 ? u"+"_s : QString()) + QString::number(v); }
-
 // The columns after the number, type and name: a's counts, b's, and b's less a's.
 QString columns(const SectionCounts& a, const SectionCounts& b)
 {
     return QStringList{QString::number(a.main), QString::number(a.side), QString::number(a.after),
                        QString::number(b.main), QString::number(b.side), QString::number(b.after),
-                       signedNumber(b.main - a.main), signedNumber(b.side - a.side), signedNumber(b.after - a.after)}
+                       signedCount(b.main - a.main), signedCount(b.side - a.side), signedCount(b.after - a.after)}
         .join(u'\t');
 }
 
@@ -49,8 +45,8 @@ int diffCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& e
         for (const DeckComparison::Card& card : c.cards)
             cards << jsonObject({{u"no"_s, jsonQuoted(card.number.text())},
                                  {u"name"_s, jsonQuoted(card.name)},
-                                 {u"a"_s, json(sections(card.a))},
-                                 {u"b"_s, json(sections(card.b))}});
+                                 {u"a"_s, json(sectionCounts(card.a))},
+                                 {u"b"_s, json(sectionCounts(card.b))}});
         out << jsonObject({{u"a"_s, jsonQuoted(a)},
                            {u"b"_s, jsonQuoted(b)},
                            {u"same"_s, c.same() ? u"true"_s : u"false"_s},
@@ -60,7 +56,7 @@ int diffCommand(const QCommandLineParser& args, QTextStream& out, QTextStream& e
         out << u"no\ttype\tname\ta.main\ta.side\ta.after\tb.main\tb.side\tb.after\tmain\tside\tafter\n"_s;
         for (const DeckComparison::Card& card : c.cards)
             out << card.number.text() << u'\t' << card.type << u'\t' << card.name << u'\t'
-                << columns(sections(card.a), sections(card.b)) << u'\n';
+                << columns(sectionCounts(card.a), sectionCounts(card.b)) << u'\n';
         for (const DeckComparison::TypeTotals& t : c.types)
             out << u"total\t"_s << t.type << u"\t\t"_s << columns(t.a, t.b) << u'\n';
     }

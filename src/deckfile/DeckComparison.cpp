@@ -32,10 +32,7 @@ public:
             if (last_ == types_.size())
                 types_.append({type.toString(), {}, {}});
         }
-        SectionCounts& s = b ? types_[last_].b : types_[last_].a;
-        s.main += c.main;
-        s.side += c.side;
-        s.after += qint64(c.main) + c.side;
+        (b ? types_[last_].b : types_[last_].a) += sectionCounts(c);
     }
     QList<DeckComparison::TypeTotals> take()
     {
@@ -52,18 +49,19 @@ private:
     qsizetype last_ = 0;
 };
 
-SectionCounts total(const Deck& deck)
+}  // namespace
+
+SectionCounts sectionCounts(CardCounts c) { return {c.main, c.side, qint64(c.main) + c.side}; }
+
+SectionCounts sectionCounts(const Deck& deck)
 {
     SectionCounts s;
-    for (const Deck::Card& c : deck.cards()) {
-        s.main += c.counts.main;
-        s.side += c.counts.side;
-    }
-    s.after = s.main + s.side;
+    for (const Deck::Card& c : deck.cards())
+        s += sectionCounts(c.counts);
     return s;
 }
 
-}  // namespace
+QString signedCount(qint64 v) { return (v > 0 ? u"+"_s : QString()) + QString::number(v); }
 
 DeckComparison compareDecks(const CardGrid& a, const CardGrid& b)
 {
@@ -90,8 +88,8 @@ DeckComparison compareDecks(const CardGrid& a, const CardGrid& b)
     tally(a, rowsA, deckA, false);
     tally(b, rowsB, deckB, true);
     out.types = types.take();
-    out.totalA = total(deckA);
-    out.totalB = total(deckB);
+    out.totalA = sectionCounts(deckA);
+    out.totalB = sectionCounts(deckB);
     return out;
 }
 

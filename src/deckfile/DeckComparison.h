@@ -14,7 +14,19 @@ struct EditorState;
 struct SectionCounts {
     qint64 main = 0, side = 0, after = 0;
     bool operator==(const SectionCounts&) const = default;
+    SectionCounts& operator+=(const SectionCounts& o)
+    {
+        main += o.main;
+        side += o.side;
+        after += o.after;
+        return *this;
+    }
 };
+// A card's; a whole deck's.
+SectionCounts sectionCounts(CardCounts c);
+SectionCounts sectionCounts(const Deck& deck);
+// A change of a count as the editor writes it: "+2", "0", "-1".
+QString signedCount(qint64 v);
 
 // Two decks side by side: the cards whose counts differ, and the totals per type of each.
 struct DeckComparison {

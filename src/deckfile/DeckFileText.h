@@ -16,5 +16,10 @@ inline QString saveFailedMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("デッキファイルを保存できませんでした。\r\n") + path + QStringLiteral("\r\n") + reason;
 }
+// A count the limits cut, as written (asked) and as loaded: a deck opening's and a deck list's.
+inline QString cutCount(const QString& asked, const QString& number, qint64 loaded)
+{
+    return QStringLiteral("count %1 of card %2 read as %3").arg(asked, number).arg(loaded);
+}
 
 }  // namespace DeckFileText

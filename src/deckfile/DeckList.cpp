@@ -1,6 +1,8 @@
 #include "DeckList.h"
 
 #include "DeckListLine.h"
+#include "DeckComparison.h"
+#include "DeckFileText.h"
 #include "DeckListText.h"
 
 #include "catalogue/CardListLoader.h"
@@ -78,7 +80,7 @@ QString deckListText(const EditorState& state, const QString& deckName)
         if (!headed)
             out += DeckListText::sideHeading() + u'\n';
         headed = true;
-        out += cardLine((c.counts.side > 0 ? u"+"_s : QString()) + QString::number(c.counts.side), c, grid, rows[i]);
+        out += cardLine(signedCount(c.counts.side), c, grid, rows[i]);
     }
     return out;
 }
@@ -138,7 +140,7 @@ DeckList readDeckList(QStringView text, const CardGrid& grid, const Limits& limi
 
     const auto cut = [&](qint32 line, qint64 wanted, CardNumber number, qint32 loaded) {
         list.warnings.append({line, lines[size_t(line - 1)].toString(),
-                              DeckListText::cutCount(wanted, number.text(), loaded)});
+                              DeckFileText::cutCount(QString::number(wanted), number.text(), loaded)});
     };
     for (const auto& [number, a] : byNumber) {
         const CardCounts loaded = list.deck.counts(number);

@@ -33,10 +33,5 @@ inline QString sharedName(const QString& name, const QString& number)
 {
     return QStringLiteral("「%1」は複数のカードの名前です: %2 を読み込みます").arg(name, number);
 }
-// As a deck opening words a count the limits cut.
-inline QString cutCount(qint64 asked, const QString& number, qint64 loaded)
-{
-    return QStringLiteral("count %1 of card %2 read as %3").arg(asked).arg(number).arg(loaded);
-}
 
 }  // namespace DeckListText

@@ -80,7 +80,7 @@ QString DeckRecords::replay(const QStringList& fields, bool sideBoard)
     // A fraction rounded away is cut short as much as a press the limits absorbed.
     if (double(taken) == std::abs(v))
         return {};
-    return u"count %1 of card %2 read as %3"_s.arg(fields[0], fields[1]).arg(v < 0 ? -taken : taken);
+    return DeckFileText::cutCount(fields[0], fields[1], v < 0 ? -taken : taken);
 }
 
 Deck DeckRecords::deck() const { return Deck::fromGrid(scratch_); }

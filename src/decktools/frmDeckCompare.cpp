@@ -19,10 +19,6 @@ namespace {
 
 constexpr int kFirstCount = 3;
 
-SectionCounts sections(CardCounts c) { return {c.main, c.side, qint64(c.main) + c.side}; }
-
-QString signedNumber(qint64 v) { return (v > 0 ? u"+"_s : QString()) + QString::number(v); }
-
 // The nine counts of a row: this deck's, the other's, and the other's less this one's.
 QString countText(const SectionCounts& a, const SectionCounts& b, int column)
 {
@@ -31,7 +27,7 @@ QString countText(const SectionCounts& a, const SectionCounts& b, int column)
     switch ((column - kFirstCount) / 3) {
     case 0: return QString::number(pick(a));
     case 1: return QString::number(pick(b));
-    default: return signedNumber(pick(b) - pick(a));
+    default: return signedCount(pick(b) - pick(a));
     }
 }
 
@@ -121,7 +117,7 @@ void frmDeckCompare::refresh()
                               const DeckComparison::Card& card = c.cards[row];
                               if (column < kFirstCount)
                                   return column == 0 ? card.number.text() : column == 1 ? card.type : card.name;
-                              return countText(sections(card.a), sections(card.b), column);
+                              return countText(sectionCounts(card.a), sectionCounts(card.b), column);
                           }
                           const bool all = row == cards + types;
                           if (column < kFirstCount) {

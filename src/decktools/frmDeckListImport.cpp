@@ -5,6 +5,7 @@
 
 #include "catalogue/EditorState.h"
 #include "deck/DeckHand.h"
+#include "deckfile/DeckComparison.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -87,12 +88,8 @@ void frmDeckListImport::preview()
 {
     typing_->stop();
     list_ = readDeckList(edit_->toPlainText(), state_.fpsCardList, state_.limits);
-    qint64 main = 0, after = 0;
-    for (const Deck::Card& card : list_.deck.cards()) {
-        main += card.counts.main;
-        after += card.counts.main + card.counts.side;
-    }
-    summary_->setText(DeckToolsText::importWillLoad(main, after));
+    const SectionCounts total = sectionCounts(list_.deck);
+    summary_->setText(DeckToolsText::importWillLoad(total.main, total.after));
     const auto& cards = list_.deck.cards();
     model_->setShape({{DeckToolsText::compareNumber(), DeckToolsText::compareName(), DeckToolsText::sectionMain(),
                        DeckToolsText::sectionSide()},

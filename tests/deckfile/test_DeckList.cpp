@@ -1,4 +1,5 @@
 #include "deckfile/DeckComparison.h"
+#include "deckfile/DeckFileText.h"
 #include "deckfile/DeckList.h"
 #include "deckfile/DeckListText.h"
 #include "deckfile/DeckSaver.h"
@@ -101,8 +102,8 @@ TEST_F(DeckListTest, TellsOfLinesNotReadSharedNamesAndCutCounts)
     EXPECT_EQ(std::pair(counts(read.asked), counts(read.deck)), std::pair(u"001:5/2 002:0/2"_s, u"001:3/0 002:0/2"_s));
     EXPECT_EQ(read.unmatched, (QList<DeckListIssue>{{2, u"foo"_s, DeckListText::noCount()}}));
     EXPECT_EQ(read.warnings,
-              (QList<DeckListIssue>{{1, u"5 001"_s, DeckListText::cutCount(5, u"001"_s, 3)},
-                                    {4, u"+2 001"_s, DeckListText::cutCount(2, u"001"_s, 0)},
+              (QList<DeckListIssue>{{1, u"5 001"_s, DeckFileText::cutCount(u"5"_s, u"001"_s, 3)},
+                                    {4, u"+2 001"_s, DeckFileText::cutCount(u"2"_s, u"001"_s, 0)},
                                     {5, u"2 双子の灯"_s, DeckListText::sharedName(u"双子の灯"_s, u"002"_s)}}));
 }
 
