@@ -76,6 +76,18 @@ DeckOdds deckOdds(const CardGrid& grid, DeckPart part, qint64 drawn, qint64 open
     return odds;
 }
 
+void setOddsDrawn(DeckOdds& odds, qint64 drawn)
+{
+    odds.drawn = drawn;
+    QHash<qint64, double> known;
+    for (OddsRow& row : odds.rows) {
+        auto it = known.constFind(row.copies);
+        if (it == known.cend())
+            it = known.insert(row.copies, chanceOfAny(odds.deckSize, row.copies, drawn));
+        row.drawn = *it;
+    }
+}
+
 void sortOdds(QList<OddsRow>& rows, OddsColumn column, bool descending)
 {
     // -1, 0, 1 as a is before, level with, after b in ascending order.

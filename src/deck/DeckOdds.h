@@ -37,6 +37,9 @@ struct DeckOdds {
 
 // The odds for the chosen part of the deck the grid holds.
 DeckOdds deckOdds(const CardGrid& grid, DeckPart part, qint64 drawn, qint64 opening);
+// The same table after another card is drawn: only the chances among the cards drawn move, and
+// the grid is not read again.
+void setOddsDrawn(DeckOdds& odds, qint64 drawn);
 
 // The columns a window sorts the table by. The kinds stay apart, cards first; ties keep the
 // table's order. Listed: the table's own order (catalogue order for the cards).

@@ -130,7 +130,7 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     model_->sorter = [this](int column, Qt::SortOrder order) {
         sortColumn_ = column;
         descending_ = order == Qt::DescendingOrder;
-        fillOdds();
+        showOdds();
     };
     connect(part_, &QComboBox::currentIndexChanged, this, [this](int index) {
         trial_.setPart(index == 0 ? DeckPart::Main : DeckPart::AfterSideboard);
@@ -151,7 +151,8 @@ frmDeckHand::frmDeckHand(const CardGrid& grid, RecentDecks* settings, QWidget* p
     });
 
     showHand();
-    // Sorting switched on sorts once, which fills the table.
+    odds_ = deckOdds(grid_, trial_.part(), trial_.drawn(), trial_.openingSize());
+    // Sorting switched on sorts once, which shows the table.
     table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     const int widths[] = {56, 170, 44, 96, 96};
@@ -179,8 +180,11 @@ void frmDeckHand::deal(quint64 seed)
 
 void frmDeckHand::draw()
 {
-    if (trial_.drawOne())
-        showTrial();
+    if (!trial_.drawOne())
+        return;
+    showHand();
+    setOddsDrawn(odds_, trial_.drawn());
+    showOdds();
 }
 
 void frmDeckHand::takeSeed()
@@ -223,6 +227,11 @@ void frmDeckHand::showHand()
 void frmDeckHand::fillOdds()
 {
     odds_ = deckOdds(grid_, trial_.part(), trial_.drawn(), trial_.openingSize());
+    showOdds();
+}
+
+void frmDeckHand::showOdds()
+{
     sortOdds(odds_.rows, kColumns[std::clamp(sortColumn_, 0, int(std::size(kColumns)) - 1)], descending_);
     model_->setShape({{DeckToolsText::oddsNumber(), DeckToolsText::oddsText(), DeckToolsText::oddsCopies(),
                        DeckToolsText::oddsDrawn(trial_.drawn()), DeckToolsText::oddsOpening(trial_.openingSize())},

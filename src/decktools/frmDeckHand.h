@@ -43,6 +43,7 @@ private:
     void showTrial();
     void showHand();
     void fillOdds();
+    void showOdds();  // sorted as the header says
     SheetCard tileOf(CardNumber number);
 
     const CardGrid& grid_;

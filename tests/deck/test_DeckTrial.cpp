@@ -67,6 +67,9 @@ TEST(DeckOdds, TableOfTheChosenPartSortsWithinEachKind)
               std::pair(qint64(4), QStringList{u"001 札1 3 ="_s, u"002 札2 1 <"_s, u"- Character 3 ="_s, u"- Spell 1 <"_s,
                                                u"- - 4 ="_s}));
     EXPECT_EQ(std::pair(main.rows[1].drawn, main.rows[1].opening), std::pair(0.75, 0.5));
+    DeckOdds drawnLater = deckOdds(f.state.fpsCardList, DeckPart::Main, 2, 2);
+    setOddsDrawn(drawnLater, 3);
+    EXPECT_EQ(std::tuple(drawnLater.drawn, rows(drawnLater), drawnLater.rows[1].drawn), std::tuple(qint64(3), rows(main), 0.75));
     const DeckOdds after = deckOdds(f.state.fpsCardList, DeckPart::AfterSideboard, 6, 6);
     EXPECT_EQ(std::pair(after.deckSize, rows(after).mid(2, 2)),
               std::pair(qint64(6), QStringList{u"003 札3 2 ="_s, u"- Character 3 ="_s}));
