@@ -100,7 +100,14 @@ void HandTrial::setPart(DeckPart part)
 bool HandTrial::setDeck(const Deck& deck, quint64 seed)
 {
     // The side board changes nothing in a hand of the main deck: the player keeps the shuffle.
-    const bool samePile = deckPile(deck, part_) == deckPile(deck_, part_);
+    const auto dealt = [this](const Deck& d) {
+        std::vector<std::pair<CardNumber, qint64>> cards;
+        for (const Deck::Card& card : d.cards())
+            if (const qint64 copies = partCopies(card.counts, part_); copies > 0)
+                cards.emplace_back(card.number, copies);
+        return cards;
+    };
+    const bool samePile = dealt(deck) == dealt(deck_);
     deck_ = deck;
     if (samePile)
         return false;
