@@ -14,16 +14,8 @@ namespace CountCell {
 
 inline qint32 value(QStringView cell)
 {
-    // Short plain numbers, nearly every count, without the general reader.
-    if (!cell.isEmpty() && cell.size() <= 3) {
-        const bool negative = cell[0] == u'-';
-        qint32 v = 0;
-        qsizetype i = negative ? 1 : 0;
-        for (; i < cell.size() && cell[i] >= u'0' && cell[i] <= u'9'; ++i)
-            v = v * 10 + (cell[i].unicode() - u'0');
-        if (i == cell.size() && i > (negative ? 1 : 0))
-            return negative ? -v : v;
-    }
+    if (const std::optional<qint32> plain = NumericText::plainInt32(cell))
+        return *plain;
     const double v = NumericText::roundHalfEven(NumericText::leadingValue(cell));
     if (!(v == v))
         return 0;

@@ -131,15 +131,8 @@ qint32 toInt32(double value)
 qint32 textToInt32(QStringView text)
 {
     // Counts are short plain integers: those need neither scan.
-    if (!text.isEmpty() && text.size() <= 9) {
-        const bool negative = text[0] == u'-';
-        qint32 v = 0;
-        qsizetype i = negative ? 1 : 0;
-        for (; i < text.size() && isDigit(text[i]); ++i)
-            v = v * 10 + (text[i].unicode() - u'0');
-        if (i == text.size() && i > (negative ? 1 : 0))
-            return negative ? -v : v;
-    }
+    if (const std::optional<qint32> plain = plainInt32(text))
+        return *plain;
     if (!isNumeric(text))
         throw RuntimeError::typeMismatch();
     return toInt32(leadingValue(text));
