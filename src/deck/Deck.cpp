@@ -113,6 +113,26 @@ qint32 Deck::pressInto(CardGrid& grid, Totals& totals, const Limits& limits, con
     return changed;
 }
 
+Deck Deck::underLimits(const Limits& limits) const
+{
+    CardGrid scratch;
+    Totals totals;
+    for (const Card& card : cards_)
+        addScratchRow(scratch, card.number);
+    applyTo(scratch, totals, limits);
+    return fromGrid(scratch);
+}
+
+qint32 Deck::addScratchRow(CardGrid& grid, CardNumber number)
+{
+    const qint32 row = grid.rowCount() + 1;
+    grid.setRowCount(row);
+    grid.setCellText(colNo, row, number.text());
+    grid.setCellText(colDeck, row, u"0");
+    grid.setCellText(colSide, row, u"0");
+    return row;
+}
+
 QList<Deck::Difference> Deck::difference(const Deck& a, const Deck& b)
 {
     QList<Difference> out;

@@ -45,6 +45,11 @@ public:
     qint32 applyTo(CardGrid& grid, Totals& totals, const Limits& limits) const;
     // The same for the listed cards only, whatever the rest of the grid holds.
     static qint32 pressInto(CardGrid& grid, Totals& totals, const Limits& limits, const std::vector<Card>& cards);
+    // This deck as presses from nothing give it under the limits, apart from any grid on screen.
+    Deck underLimits(const Limits& limits) const;
+    // A row for the card after the last of a grid without a catalogue, its counts 0: where counts
+    // are pressed apart from the grid on screen.
+    static qint32 addScratchRow(CardGrid& grid, CardNumber number);
 
     // The cards whose counts differ between a and b, in catalogue order.
     struct Difference {

@@ -36,24 +36,6 @@ qint32 held(qint64 v)
     return qint32(std::clamp<qint64>(v, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 }
 
-// The deck the asked counts give under the limits: pressed into a grid of just these cards, as a
-// deck opening replays its records on one.
-Deck limited(const Deck& asked, const Limits& limits)
-{
-    CardGrid scratch;
-    Totals totals;
-    scratch.setRowCount(qint32(asked.cards().size()));
-    qint32 row = 0;
-    for (const Deck::Card& card : asked.cards()) {
-        ++row;
-        scratch.setCellText(colNo, row, card.number.text());
-        scratch.setCellText(colDeck, row, u"0");
-        scratch.setCellText(colSide, row, u"0");
-    }
-    asked.applyTo(scratch, totals, limits);
-    return Deck::fromGrid(scratch);
-}
-
 }  // namespace
 
 QString deckListText(const EditorState& state, const QString& deckName)
@@ -136,7 +118,7 @@ DeckList readDeckList(QStringView text, const CardGrid& grid, const Limits& limi
     std::sort(byNumber.begin(), byNumber.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [number, a] : byNumber)
         list.asked.set(number, {held(a.main), held(a.side)});
-    list.deck = limited(list.asked, limits);
+    list.deck = list.asked.underLimits(limits);
 
     const auto cut = [&](qint32 line, qint64 wanted, CardNumber number, qint32 loaded) {
         list.warnings.append({line, lines[size_t(line - 1)].toString(),
@@ -159,7 +141,7 @@ std::optional<DeckList> loadDeckList(EditorState& state, Ui& ui, const QString& 
     if (flngLoadCardList(state, ui, false) != 0)
         return std::nullopt;
     DeckList list = readDeckList(text, state.fpsCardList, state.limits);
-    list.asked.applyTo(state.fpsCardList, state.totals, state.limits);
+    list.deck.applyTo(state.fpsCardList, state.totals, state.limits);
     state.deckName = DeckListText::loadedDeckName();
     ui.setWindowTitle(AppInfo::fileWindowTitle(state.deckName));
     ui.totalsChanged();

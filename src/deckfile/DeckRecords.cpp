@@ -49,13 +49,8 @@ qint32 DeckRecords::readAll(clsFileIO& file, Ui& ui, const std::function<bool()>
 qint32 DeckRecords::scratchRow(CardNumber number)
 {
     qint32& row = rows_[number];
-    if (row == 0) {
-        row = scratch_.rowCount() + 1;
-        scratch_.setRowCount(row);
-        scratch_.setCellText(colNo, row, number.text());
-        scratch_.setCellText(colDeck, row, u"0"_s);
-        scratch_.setCellText(colSide, row, u"0"_s);
-    }
+    if (row == 0)
+        row = Deck::addScratchRow(scratch_, number);
     return row;
 }
 
