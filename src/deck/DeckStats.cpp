@@ -72,22 +72,11 @@ struct Counted {
 // Key ids in display order: ascending by the header sort, the three known types first for colType.
 std::vector<int> ordered(const Keys& keys, bool types)
 {
-    static const QStringView known[] = {u"Character", u"Spell", u"Command"};
-    auto rank = [&](int id) {
-        if (types)
-            for (int i = 0; i < 3; ++i)
-                if (keys.text(id) == known[i])
-                    return i;
-        return 3;
-    };
     std::vector<int> order(size_t(keys.size()));
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = int(i);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const int ra = rank(a), rb = rank(b);
-        if (ra != rb)
-            return ra < rb;
-        return CardGrid::textLess(keys.text(a), keys.text(b));
+        return types ? typeBefore(keys.text(a), keys.text(b)) : CardGrid::textLess(keys.text(a), keys.text(b));
     });
     return order;
 }
@@ -164,4 +153,12 @@ DeckStats deckStats(const CardGrid& grid)
     stats.side = section(cards, 1, keys, order);
     stats.after = section(cards, 2, keys, order);
     return stats;
+}
+
+bool typeBefore(QStringView a, QStringView b)
+{
+    static const QStringView known[] = {u"Character", u"Spell", u"Command"};
+    const auto rank = [](QStringView t) { return int(std::find(std::begin(known), std::end(known), t) - std::begin(known)); };
+    const int ra = rank(a), rb = rank(b);
+    return ra != rb ? ra < rb : CardGrid::textLess(a, b);
 }

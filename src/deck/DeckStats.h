@@ -38,3 +38,7 @@ struct DeckStats {
 };
 
 DeckStats deckStats(const CardGrid& grid);
+
+// The order types are listed in: "Character", "Spell", "Command", then other texts as a header
+// sort orders them.
+bool typeBefore(QStringView a, QStringView b);

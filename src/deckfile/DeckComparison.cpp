@@ -2,6 +2,7 @@
 
 #include "catalogue/EditorState.h"
 #include "deck/CardGrid.h"
+#include "deck/DeckStats.h"
 #include "platform/HeadlessUi.h"
 
 #include <algorithm>
@@ -9,15 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The statistics' order: the three known types, then the header sort's.
-bool typeBefore(const QString& a, const QString& b)
-{
-    static const QString known[] = {u"Character"_s, u"Spell"_s, u"Command"_s};
-    const auto rank = [](const QString& t) { return int(std::find(std::begin(known), std::end(known), t) - std::begin(known)); };
-    const int ra = rank(a), rb = rank(b);
-    return ra != rb ? ra < rb : CardGrid::textLess(a, b);
-}
 
 // Copies by type text, one side of the comparison at a time. A deck has a handful of types: a
 // list searched from the last one found beats a hash.
